@@ -1,0 +1,127 @@
+#include "matching/PairingMeasures.h"
+
+#include "meet/Numbers.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace korvanda {
+
+std::string compositeValue(std::string_view age, std::string_view weight, std::string_view skill)
+{
+    const auto a = readDouble(age);
+    const auto w = readDouble(weight);
+    const auto s = readDouble(skill);
+    if (!a || !w || !s || *w <= 0)
+        return "0";
+    return wholeText(roundHalfEven(2 * *a + 10 * std::log(*w) + *s));
+}
+
+float logWeight(float weight)
+{
+    return static_cast<float>(std::log(static_cast<double>(weight)));
+}
+
+namespace {
+
+// factor x (d x d), each step rounded to single precision.
+float term(float factor, float difference)
+{
+    const float square = difference * difference;
+    return factor * square;
+}
+
+float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant& b)
+{
+    if (!k.sameTeamAllowed && a.teamIndex == b.teamIndex)
+        return forbiddenCost;
+    float c = 0;
+    if (k.ageOn) {
+        const float d = std::fabs(a.age - b.age);
+        c = d <= k.ageLimit ? term(k.ageFactor, d) : forbiddenCost;
+    }
+    if (k.weightOn) {
+        const float d = std::fabs(a.logWeight - b.logWeight);
+        c = d <= k.weightLimit ? c + term(k.weightFactor, d) : forbiddenCost;
+    }
+    if (k.skillOn) {
+        const float d = std::fabs(a.skill - b.skill);
+        c = d <= k.skillLimit ? c + term(k.skillFactor, d) : forbiddenCost;
+    }
+    if (k.compositeOn)
+        c = c + term(k.compositeFactor, a.composite - b.composite);
+    return c > forbiddenCost ? forbiddenCost : c;
+}
+
+} // namespace
+
+PairCosts::PairCosts(int wrestlers)
+    : size_(wrestlers), costs_(static_cast<std::size_t>(wrestlers) * static_cast<std::size_t>(wrestlers), forbiddenCost)
+{
+}
+
+void buildPairCosts(const MatchCriteria& criteria, const std::vector<MatchEntrant>& entrants, PairCosts& costs)
+{
+    const int n = static_cast<int>(entrants.size());
+    costs = PairCosts(n);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            const float c = pairCost(criteria, entrants[static_cast<std::size_t>(i - 1)],
+                                     entrants[static_cast<std::size_t>(j - 1)]);
+            costs.set(i, j, c);
+            costs.set(j, i, c);
+        }
+        costs.set(i, i, forbiddenCost);
+    }
+}
+
+OpponentLists::OpponentLists(int wrestlers, int capacity)
+    : capacity_(capacity),
+      counts_(static_cast<std::size_t>(wrestlers) + 1, 0),
+      slots_((static_cast<std::size_t>(wrestlers) + 1) * static_cast<std::size_t>(capacity), 0)
+{
+}
+
+void OpponentLists::append(int wrestler, int opponent)
+{
+    int& count = counts_[static_cast<std::size_t>(wrestler)];
+    if (count >= capacity_)
+        throw std::length_error("opponent list is full");
+    ++count;
+    slots_[slot(wrestler, count)] = opponent;
+}
+
+void OpponentLists::addPairing(int a, int b)
+{
+    if (boutCount(a) >= capacity_ || boutCount(b) >= capacity_)
+        throw std::length_error("opponent list is full");
+    append(a, b);
+    append(b, a);
+}
+
+int OpponentLists::findPairing(int a, int b) const
+{
+    for (int k = 1; k <= boutCount(a); ++k)
+        if (opponent(a, k) == b)
+            return k;
+    return 0;
+}
+
+void OpponentLists::removeFrom(int wrestler, int opponent)
+{
+    const int k = findPairing(wrestler, opponent);
+    if (k == 0)
+        return;
+    int& count = counts_[static_cast<std::size_t>(wrestler)];
+    for (int p = k; p < count; ++p)
+        slots_[slot(wrestler, p)] = slots_[slot(wrestler, p + 1)];
+    --count;
+}
+
+void OpponentLists::removePairing(int a, int b)
+{
+    removeFrom(a, b);
+    removeFrom(b, a);
+}
+
+} // namespace korvanda

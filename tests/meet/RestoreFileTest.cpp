@@ -1,0 +1,137 @@
+#include "meet/RestoreFile.h"
+
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvanda;
+
+namespace {
+
+Meet smallMeet()
+{
+    Meet meet;
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Tigers\tTIG\tAnn Loe\tTigers");
+    meet.roster.setRowCount(1);
+    meet.roster.appendRow("Kim Sorel\t9.0\t62\t2.0\tTIG\t50\tYes\t1");
+    meet.roster.appendRow("Ada Brun\t10.0\t64\t3.0\tTIG\t55\t\t");
+    meet.boutGrid.setRowCount(1);
+    meet.boutGrid.appendRow("1\t1\t\tAda Brun\t10.0\t64\t3.0\tTIG\t5\tDecision\t\tKim Sorel\t9.0\t62\t2.0\tTIG\t2\t");
+    return meet;
+}
+
+} // namespace
+
+TEST(RestoreFileTest, ExactBytesOfAnEmptyMeet)
+{
+    const Meet meet;
+    const std::string text = restoreFileText(meet);
+    const std::string teamBlock = "2,4\r\n"
+                                  "\"" + meet.teamList.cell(0, 0) + "\"\r\n"
+                                  "\"Abbrev.    \"\r\n"
+                                  "\"" + meet.teamList.cell(0, 2) + "\"\r\n"
+                                  "\"" + meet.teamList.cell(0, 3) + "\"\r\n"
+                                  "\"\t\t\t\"\r\n";
+    EXPECT_EQ(text.substr(0, teamBlock.size()), teamBlock);
+    EXPECT_NE(text.find("2,18\r\n\"Bout\"\r\n\"Mat\"\r\n\"\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\"\r\n"), std::string::npos);
+}
+
+TEST(RestoreFileTest, ExactBytesOfASmallMeet)
+{
+    const Meet meet = smallMeet();
+    const std::string roster = tableBlockText(meet.roster);
+    EXPECT_EQ(roster.substr(0, 5), "3,8\r\n");
+    EXPECT_NE(roster.find("\"Kim Sorel\t9.0\t62\t2.0\tTIG\t50\tYes\t1\"\r\n"), std::string::npos);
+    EXPECT_NE(roster.find("\"Ada Brun\t10.0\t64\t3.0\tTIG\t55\t\t\"\r\n"), std::string::npos);
+}
+
+TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
+{
+    TempDir dir;
+    Meet meet = smallMeet();
+    meet.directory = dir.path();
+    FakeDialogs dialogs;
+    ASSERT_TRUE(saveRestoreFile(meet, dialogs));
+
+    Meet fresh;
+    fresh.directory = dir.path();
+    fresh.rostersChanged = true;
+    ASSERT_TRUE(loadRestoreFile(fresh, dialogs));
+    EXPECT_EQ(fresh.teamList, meet.teamList);
+    EXPECT_EQ(fresh.roster, meet.roster);
+    EXPECT_EQ(fresh.boutGrid, meet.boutGrid);
+    EXPECT_TRUE(fresh.rostersChanged) << "restoring leaves the flags alone";
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(restoreFileText(fresh), dir.read("Restore.Csv"));
+}
+
+TEST(RestoreFileTest, QuotesInCellsCannotBreakTheFile)
+{
+    Meet meet = smallMeet();
+    meet.roster.setCell(1, 0, "Kim \"Rock\" Sorel");
+    const auto restored = parseRestoreFile(restoreFileText(meet));
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->roster.cell(1, 0), "Kim Rock Sorel");
+}
+
+TEST(RestoreFileTest, DamagedFilesAreRefusedAndChangeNothing)
+{
+    const std::string good = restoreFileText(smallMeet());
+    const std::string cases[] = {
+        "",
+        "x,4\r\n",
+        good.substr(0, good.size() / 2),
+        good.substr(0, good.size() - 3),
+        "2,5\r\n" + good.substr(5),
+        good + "3,4\r\n",
+        [&] {
+            std::string noQuote = good;
+            noQuote.erase(noQuote.find("\"Kim"), 1);
+            return noQuote;
+        }(),
+    };
+    TempDir dir;
+    for (const auto& text : cases) {
+        EXPECT_FALSE(parseRestoreFile(text));
+        dir.write("Restore.Csv", text);
+        Meet meet = smallMeet();
+        meet.directory = dir.path();
+        FakeDialogs dialogs;
+        EXPECT_FALSE(loadRestoreFile(meet, dialogs));
+        ASSERT_EQ(dialogs.warnings.size(), 1u);
+        EXPECT_NE(dialogs.warnings[0].find("Restore.Csv is damaged"), std::string::npos);
+        EXPECT_EQ(meet.roster, smallMeet().roster);
+        EXPECT_EQ(meet.boutGrid, smallMeet().boutGrid);
+        EXPECT_EQ(meet.teamList, smallMeet().teamList);
+    }
+    EXPECT_TRUE(parseRestoreFile(good + "\r\n")) << "a blank line at the end is harmless";
+}
+
+TEST(RestoreFileTest, MissingFileIsReported)
+{
+    TempDir dir;
+    Meet meet = smallMeet();
+    meet.directory = dir.path();
+    FakeDialogs dialogs;
+    EXPECT_FALSE(loadRestoreFile(meet, dialogs));
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_NE(dialogs.warnings[0].find("Couldn't read"), std::string::npos);
+    EXPECT_EQ(meet.roster, smallMeet().roster);
+}
+
+TEST(RestoreFileTest, FailedWriteKeepsPreviousSnapshot)
+{
+    TempDir dir;
+    dir.write("Restore.Csv", "previous");
+    std::filesystem::create_directory(dir.path() / "Restore.Csv.new");
+    Meet meet = smallMeet();
+    meet.directory = dir.path();
+    FakeDialogs dialogs;
+    EXPECT_FALSE(saveRestoreFile(meet, dialogs));
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_NE(dialogs.warnings[0].find("Restore.Csv"), std::string::npos);
+    EXPECT_EQ(dir.read("Restore.Csv"), "previous");
+}
