@@ -1,0 +1,66 @@
+#include "meet/TableView.h"
+
+#include "meet/Table.h"
+#include "meet/TableModel.h"
+
+#include <QHeaderView>
+
+namespace korvanda {
+
+TableView::TableView(Table& table, TableModel& model, QWidget* parent) : QTableView(parent), table_(table)
+{
+    setModel(&model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAlternatingRowColors(true);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        takeCurrentRow(index);
+        emit rowClicked(table_.currentRow());
+    });
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        takeCurrentRow(index);
+        emit rowDoubleClicked(table_.currentRow());
+    });
+    // Keyboard users move the selection with the arrows and pick with Enter.
+    connect(this, &QTableView::activated, this, [this](const QModelIndex& index) {
+        takeCurrentRow(index);
+        emit rowClicked(table_.currentRow());
+    });
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+        fitColumnsToCaptions();
+        showCurrentRow();
+    });
+    fitColumnsToCaptions();
+}
+
+void TableView::takeCurrentRow(const QModelIndex& index)
+{
+    if (index.isValid())
+        table_.setCurrentRow(index.row() + 1);
+}
+
+void TableView::fitColumnsToCaptions()
+{
+    if (table_.rowCount() == 0)
+        return;
+    // A caption's spaces count at about half a digit's width, as the
+    // captions were laid out for a narrower face than the grid's.
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < table_.columnCount(); ++c) {
+        const QString caption = QString::fromLatin1(table_.cell(0, c).c_str());
+        const int byCaption = static_cast<int>(caption.size()) * charWidth * 3 / 5;
+        const int byText = fontMetrics().horizontalAdvance(caption.trimmed()) + 2 * charWidth;
+        setColumnWidth(c, std::max(byCaption, byText));
+    }
+}
+
+void TableView::showCurrentRow()
+{
+    const int row = table_.currentRow() - 1;
+    if (row >= 0 && row < model()->rowCount())
+        selectRow(row);
+}
+
+} // namespace korvanda

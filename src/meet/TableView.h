@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTableView>
+
+namespace korvanda {
+
+class Table;
+class TableModel;
+
+// A read-only grid over one meet table. A click makes the clicked data row
+// the table's current row before anyone hears of it.
+class TableView : public QTableView {
+    Q_OBJECT
+public:
+    TableView(Table& table, TableModel& model, QWidget* parent = nullptr);
+
+    // Column widths from the captions' own spaces, as the meet's tables set them.
+    void fitColumnsToCaptions();
+    // Selects the table's current row, as after a change by the program.
+    void showCurrentRow();
+
+signals:
+    // Both give the table row (1 for the first data row).
+    void rowClicked(int row);
+    void rowDoubleClicked(int row);
+
+private:
+    void takeCurrentRow(const QModelIndex& index);
+
+    Table& table_;
+};
+
+} // namespace korvanda

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+namespace korvanda {
+
+class Dialogs;
+struct Meet;
+
+// What every working window does before it goes: the settings are written
+// (once per run, by whoever passes `saveSettings`), then changed rosters
+// are offered for saving. Only Yes writes the team files and clears the
+// flag, so after No the next window to close asks again.
+void closeStep(Meet& meet, Dialogs& dialogs, const std::function<void()>& saveSettings);
+
+} // namespace korvanda

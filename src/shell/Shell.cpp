@@ -1,0 +1,106 @@
+#include "shell/Shell.h"
+
+#include "bouts/MatchScreen.h"
+#include "bouts/ScheduleScreen.h"
+#include "meet/Meet.h"
+#include "meet/TableModels.h"
+#include "roster/WrestlerScreen.h"
+#include "shell/AboutScreen.h"
+#include "shell/CloseStep.h"
+#include "teams/TeamScreen.h"
+
+namespace korvanda {
+
+Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), meet_(meet), dialogs_(dialogs), models_(std::make_unique<TableModels>(meet))
+{
+}
+
+Shell::~Shell()
+{
+    if (about_)
+        delete about_.data();
+}
+
+void Shell::loadWindows()
+{
+    team_ = std::make_unique<TeamScreen>(meet_, *models_, dialogs_);
+    team_->loadTeamList();
+    match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_);
+    schedule_ = std::make_unique<ScheduleScreen>();
+    wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_);
+    wrestler_->load();
+    loadOrder_ = {team_.get(), match_.get(), schedule_.get(), wrestler_.get()};
+    for (auto* window : loadOrder_)
+        connectWindow(*window);
+}
+
+void Shell::connectWindow(WorkingWindow& window)
+{
+    connect(&window, &WorkingWindow::switchRequested, this, &Shell::showWindow);
+    connect(&window, &WorkingWindow::aboutRequested, this, &Shell::showAbout);
+    connect(&window, &WorkingWindow::exitRequested, this, &Shell::exitAll);
+    connect(&window, &WorkingWindow::closing, this, &Shell::windowClosing);
+}
+
+WorkingWindow& Shell::window(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::Team:
+        return *team_;
+    case WindowKind::Roster:
+        return *wrestler_;
+    case WindowKind::Bout:
+        return *match_;
+    case WindowKind::Mat:
+        break;
+    }
+    return *schedule_;
+}
+
+void Shell::showWindow(WindowKind kind)
+{
+    WorkingWindow& chosen = window(kind);
+    for (auto* w : {static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
+                    static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get())}) {
+        if (w == &chosen) {
+            w->show();
+            w->raise();
+            w->activateWindow();
+        } else {
+            w->hide();
+        }
+    }
+}
+
+void Shell::showAbout()
+{
+    if (!about_) {
+        about_ = new AboutScreen;
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Shell::exitAll()
+{
+    for (auto* window : loadOrder_)
+        window->close();
+    if (about_)
+        about_->close();
+}
+
+void Shell::windowClosing(WorkingWindow* window)
+{
+    if (closeStepDone_.count(window))
+        return;
+    closeStepDone_.insert(window);
+    closeStep(meet_, dialogs_, saveSettings_);
+    // Closing one working window ends the program: the others follow, each
+    // through its own close step.
+    exitAll();
+}
+
+} // namespace korvanda

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "shell/WorkingWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace korvanda {
+
+class AboutScreen;
+class Dialogs;
+class MatchScreen;
+class ScheduleScreen;
+class TableModels;
+class TeamScreen;
+class WrestlerScreen;
+struct Meet;
+
+// Owns the four working windows for the whole run, shows one at a time,
+// and closes them all together through their close steps.
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    Shell(Meet& meet, Dialogs& dialogs, QObject* parent = nullptr);
+    ~Shell() override;
+
+    // Creates the working windows, hidden, in the start-up order.
+    void loadWindows();
+
+    // Shows the chosen working window and hides the three others.
+    void showWindow(WindowKind kind);
+    void showAbout();
+    // Closes every working window, each running its close step once.
+    void exitAll();
+
+    // Run at every close step before the save question (the settings file).
+    void setSettingsSaver(std::function<void()> saver) { saveSettings_ = std::move(saver); }
+
+    TeamScreen& teamScreen() { return *team_; }
+    WrestlerScreen& wrestlerScreen() { return *wrestler_; }
+    MatchScreen& matchScreen() { return *match_; }
+    ScheduleScreen& scheduleScreen() { return *schedule_; }
+    TableModels& models() { return *models_; }
+    WorkingWindow& window(WindowKind kind);
+
+private:
+    void connectWindow(WorkingWindow& window);
+    void windowClosing(WorkingWindow* window);
+
+    Meet& meet_;
+    Dialogs& dialogs_;
+    std::unique_ptr<TableModels> models_;
+    std::unique_ptr<TeamScreen> team_;
+    std::unique_ptr<MatchScreen> match_;
+    std::unique_ptr<ScheduleScreen> schedule_;
+    std::unique_ptr<WrestlerScreen> wrestler_;
+    QPointer<AboutScreen> about_;
+    std::vector<WorkingWindow*> loadOrder_;
+    std::set<WorkingWindow*> closeStepDone_;
+    std::function<void()> saveSettings_;
+};
+
+} // namespace korvanda

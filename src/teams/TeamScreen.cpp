@@ -1,0 +1,219 @@
+#include "teams/TeamScreen.h"
+
+#include "meet/Dialogs.h"
+#include "meet/Meet.h"
+#include "meet/QtText.h"
+#include "meet/RestoreFile.h"
+#include "meet/TableModels.h"
+#include "meet/TableView.h"
+#include "shell/UpDownButtons.h"
+#include "teams/TeamFiles.h"
+#include "teams/TeamListEdits.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvanda {
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(true);
+    return box;
+}
+
+} // namespace
+
+TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
+    : WorkingWindow(QStringLiteral("TeamScreen"), tr("Team List"), parent), meet_(meet), models_(models),
+      dialogs_(dialogs)
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+
+    teamList_ = new TableView(meet_.teamList, models_.teamList(), central);
+    teamList_->setObjectName(QStringLiteral("TeamList"));
+    layout->addWidget(teamList_, 1);
+
+    auto* side = new QVBoxLayout;
+    layout->addLayout(side);
+
+    auto* editFrame = new QGroupBox(tr("Edit Team"), central);
+    editFrame->setObjectName(QStringLiteral("TeamEditFrame"));
+    auto* form = new QFormLayout(editFrame);
+    const char* names[] = {"TeamNameBox", "AbbreviationBox", "CoachBox", "FileNameBox"};
+    const QString labels[] = {tr("Team Name"), tr("Abbreviation"), tr("Head Coach"), tr("Data File")};
+    for (int k = 0; k < 4; ++k) {
+        boxes_[k] = new QLineEdit(editFrame);
+        boxes_[k]->setObjectName(QString::fromLatin1(names[k]));
+        form->addRow(labels[k], boxes_[k]);
+    }
+    auto* editButtons = new QHBoxLayout;
+    auto* add = button("AddButton", tr("Add"), editFrame);
+    auto* replace = button("ReplaceButton", tr("Replace"), editFrame);
+    auto* remove = button("DeleteButton", tr("Delete"), editFrame);
+    auto* clear = button("ClearButton", tr("Clear"), editFrame);
+    for (auto* b : {add, replace, remove, clear})
+        editButtons->addWidget(b);
+    form->addRow(editButtons);
+    side->addWidget(editFrame);
+
+    auto* options = new QGroupBox(tr("Options"), central);
+    options->setObjectName(QStringLiteral("OptionsFrame"));
+    auto* optionsLayout = new QVBoxLayout(options);
+    assumePresent_ = checkBox("AssumePresentCheck", tr("Assume Present"), options);
+    omitAbsents_ = checkBox("OmitAbsentsCheck", tr("Omit Absents"), options);
+    bListSkills_ = checkBox("BListSkillsCheck", tr("Skills on B-lists"), options);
+    bSheetSkills_ = checkBox("BSheetSkillsCheck", tr("Skills on B-sheets"), options);
+    for (auto* box : {assumePresent_, omitAbsents_, bListSkills_, bSheetSkills_})
+        optionsLayout->addWidget(box);
+    auto* matsRow = new QHBoxLayout;
+    numMats_ = new QLineEdit(QStringLiteral("1"), options);
+    numMats_->setObjectName(QStringLiteral("NumMatsBox"));
+    numMats_->setMaximumWidth(40);
+    auto* matsLabel = new QLabel(tr("Mats"), options);
+    matsLabel->setBuddy(numMats_);
+    auto* upDown = new UpDownButtons(Qt::Vertical, options);
+    upDown->setObjectName(QStringLiteral("NumMatsUpDn"));
+    matsRow->addWidget(matsLabel);
+    matsRow->addWidget(numMats_);
+    matsRow->addWidget(upDown);
+    matsRow->addStretch();
+    optionsLayout->addLayout(matsRow);
+    side->addWidget(options);
+
+    auto* process = new QGroupBox(tr("Process"), central);
+    process->setObjectName(QStringLiteral("ProcessFrame"));
+    auto* processLayout = new QVBoxLayout(process);
+    auto* save = button("SaveButton", tr("Save List"), process);
+    auto* restoreButton = button("RestoreButton", tr("Restore"), process);
+    processLayout->addWidget(save);
+    processLayout->addWidget(restoreButton);
+    side->addWidget(process);
+    side->addStretch();
+
+    setCentralWidget(central);
+    resize(1000, 520);
+
+    connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
+    connect(add, &QPushButton::clicked, this, &TeamScreen::addTeam);
+    connect(replace, &QPushButton::clicked, this, &TeamScreen::replaceTeam);
+    connect(remove, &QPushButton::clicked, this, &TeamScreen::deleteTeam);
+    connect(clear, &QPushButton::clicked, this, &TeamScreen::clearBoxes);
+    connect(upDown, &UpDownButtons::up, this, [this] { stepMats(true); });
+    connect(upDown, &UpDownButtons::down, this, [this] { stepMats(false); });
+    connect(save, &QPushButton::clicked, this, &TeamScreen::saveList);
+    connect(restoreButton, &QPushButton::clicked, this, &TeamScreen::restore);
+}
+
+void TeamScreen::loadTeamList()
+{
+    QDir::setCurrent(QString::fromStdString(meet_.directory.string()));
+    readTeamList(meet_);
+    models_.refresh();
+}
+
+bool TeamScreen::assumePresent() const
+{
+    return assumePresent_->checkState() == Qt::Checked;
+}
+
+bool TeamScreen::omitAbsents() const
+{
+    return omitAbsents_->checkState() == Qt::Checked;
+}
+
+bool TeamScreen::bListSkills() const
+{
+    return bListSkills_->checkState() == Qt::Checked;
+}
+
+bool TeamScreen::bSheetSkills() const
+{
+    return bSheetSkills_->checkState() == Qt::Checked;
+}
+
+QString TeamScreen::matsText() const
+{
+    return numMats_->text();
+}
+
+void TeamScreen::showRow(int row)
+{
+    const TeamFields fields = teamFieldsOfRow(meet_.teamList, row);
+    for (int k = 0; k < 4; ++k)
+        boxes_[k]->setText(toQt(fields[static_cast<std::size_t>(k)]));
+}
+
+namespace {
+
+TeamFields fieldsOf(QLineEdit* const (&boxes)[4])
+{
+    TeamFields fields;
+    for (int k = 0; k < 4; ++k)
+        fields[static_cast<std::size_t>(k)] = fromQt(boxes[k]->text());
+    return fields;
+}
+
+} // namespace
+
+void TeamScreen::addTeam()
+{
+    korvanda::addTeam(meet_, fieldsOf(boxes_));
+    models_.refresh();
+}
+
+void TeamScreen::replaceTeam()
+{
+    korvanda::replaceTeam(meet_, meet_.teamList.currentRow(), fieldsOf(boxes_));
+    models_.refresh();
+}
+
+void TeamScreen::deleteTeam()
+{
+    korvanda::deleteTeam(meet_, meet_.teamList.currentRow());
+    models_.refresh();
+}
+
+void TeamScreen::clearBoxes()
+{
+    for (auto* box : boxes_)
+        box->clear();
+}
+
+void TeamScreen::stepMats(bool up)
+{
+    numMats_->setText(toQt(steppedMatCount(fromQt(numMats_->text()), up)));
+}
+
+void TeamScreen::saveList()
+{
+    savePermFiles(meet_);
+    saveRestoreFile(meet_, dialogs_);
+    meet_.rostersChanged = false;
+}
+
+void TeamScreen::restore()
+{
+    loadRestoreFile(meet_, dialogs_);
+    models_.refresh();
+}
+
+} // namespace korvanda
