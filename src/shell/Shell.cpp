@@ -7,12 +7,14 @@
 #include "roster/WrestlerScreen.h"
 #include "shell/AboutScreen.h"
 #include "shell/CloseStep.h"
+#include "shell/SettingsControls.h"
 #include "teams/TeamScreen.h"
 
 namespace korvanda {
 
 Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), meet_(meet), dialogs_(dialogs), models_(std::make_unique<TableModels>(meet))
+    : QObject(parent), meet_(meet), dialogs_(dialogs), models_(std::make_unique<TableModels>(meet)),
+      saveSettings_([this] { saveSettings(meet_, dialogs_, *team_, *wrestler_); })
 {
 }
 
@@ -33,6 +35,8 @@ void Shell::loadWindows()
     loadOrder_ = {team_.get(), match_.get(), schedule_.get(), wrestler_.get()};
     for (auto* window : loadOrder_)
         connectWindow(*window);
+    // Before any window shows, so the director never sees the defaults flash.
+    loadSettings(meet_, *team_, *wrestler_);
 }
 
 void Shell::connectWindow(WorkingWindow& window)

@@ -29,7 +29,8 @@ public:
     Shell(Meet& meet, Dialogs& dialogs, QObject* parent = nullptr);
     ~Shell() override;
 
-    // Creates the working windows, hidden, in the start-up order.
+    // Creates the working windows, hidden, in the start-up order, and puts
+    // the saved settings into their controls.
     void loadWindows();
 
     // Shows the chosen working window and hides the three others.
@@ -37,9 +38,6 @@ public:
     void showAbout();
     // Closes every working window, each running its close step once.
     void exitAll();
-
-    // Run at every close step before the save question (the settings file).
-    void setSettingsSaver(std::function<void()> saver) { saveSettings_ = std::move(saver); }
 
     TeamScreen& teamScreen() { return *team_; }
     WrestlerScreen& wrestlerScreen() { return *wrestler_; }

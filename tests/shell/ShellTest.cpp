@@ -73,14 +73,28 @@ private slots:
         meet.directory = dir.path();
         FakeDialogs dialogs;
         Shell shell(meet, dialogs);
-        int settingsWrites = 0;
-        shell.setSettingsSaver([&] { ++settingsWrites; });
         shell.loadWindows();
         shell.showWindow(WindowKind::Roster);
         shell.wrestlerScreen().close();
         QVERIFY(dialogs.shown.empty());
-        QCOMPARE(settingsWrites, 4);
+        QVERIFY(meet.settingsSaved);
+        QVERIFY(dir.exists("KorvandaSettings.Csv"));
         QCOMPARE(visibleWorkingWindows(shell), 0);
+    }
+
+    void settingsThatCannotBeWrittenAreTriedAtEveryClose()
+    {
+        TempDir dir;
+        std::filesystem::create_directory(dir.path() / "KorvandaSettings.Csv");
+        Meet meet;
+        meet.directory = dir.path();
+        FakeDialogs dialogs;
+        Shell shell(meet, dialogs);
+        shell.loadWindows();
+        shell.showWindow(WindowKind::Team);
+        shell.exitAll();
+        QCOMPARE(dialogs.shown, std::vector<std::string>(4, "Unable to save settings."));
+        QVERIFY(!meet.settingsSaved);
     }
 
     void answeringNoAsksAgainForEveryWindowAndYesOnce()
