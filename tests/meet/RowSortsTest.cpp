@@ -1,0 +1,136 @@
+#include "meet/RowSorts.h"
+
+#include "meet/Meet.h"
+
+#include <gtest/gtest.h>
+
+#include <pthread.h>
+
+#include <string>
+#include <vector>
+
+using namespace korvanda;
+
+namespace {
+
+using Cells = std::vector<std::string>;
+
+// Rows given as tab-separated texts, without the roster's initial empty row.
+Table rosterOf(const Cells& rows)
+{
+    Table roster = Table::withCaptions(rosterCaptions);
+    roster.setRowCount(1);
+    for (const auto& row : rows)
+        roster.appendRow(row);
+    return roster;
+}
+
+Cells column(const Table& table, int c)
+{
+    Cells cells;
+    for (int r = 1; r < table.rowCount(); ++r)
+        cells.push_back(table.cell(r, c));
+    return cells;
+}
+
+} // namespace
+
+TEST(RowSortsTest, NumbersBeforeTextsAndTextsByCharacterCode)
+{
+    struct Case {
+        int sortColumn;
+        bool ascending;
+        Cells keys;
+        Cells expected;
+    };
+    const std::vector<Case> cases = {
+        {RosterColumn::Age, true, {"10.0", "9.5", "11.0"}, {"9.5", "10.0", "11.0"}},
+        {RosterColumn::Age, false, {"10.0", "9.5", "11.0"}, {"11.0", "10.0", "9.5"}},
+        {RosterColumn::Age, true, {"", "10", "abc", " 9"}, {" 9", "10", "", "abc"}},
+        {RosterColumn::Age, false, {"10", "", "abc", "9"}, {"abc", "", "10", "9"}},
+        {RosterColumn::Here, true, {"Yes", "", "Yes", ""}, {"", "", "Yes", "Yes"}},
+        {RosterColumn::Name, true, {"amy", "Zed", "Al", "A"}, {"A", "Al", "Zed", "amy"}},
+        {RosterColumn::Name, true, {"\xC9mile", "zoe", "Eli"}, {"Eli", "zoe", "\xC9mile"}},
+        {RosterColumn::Bouts, true, {"3,7", "12", "4"}, {"4", "12", "3,7"}},
+    };
+    for (const auto& c : cases) {
+        for (const bool stable : {false, true}) {
+            Table roster = rosterOf(Cells(c.keys.size()));
+            for (std::size_t k = 0; k < c.keys.size(); ++k)
+                roster.setCell(static_cast<int>(k) + 1, c.sortColumn, c.keys[k]);
+            sortRoster(roster, c.sortColumn, c.ascending, stable);
+            EXPECT_EQ(column(roster, c.sortColumn), c.expected) << c.keys[0] << (stable ? " stable" : " quick");
+        }
+    }
+}
+
+TEST(RowSortsTest, QuickSortMayReorderEqualKeysWhileStableSortKeepsThem)
+{
+    // Worked by hand: partitioning on A's 1 exchanges B with D, which puts C
+    // ahead of B.
+    const Table before = rosterOf({"A\t1\t60", "B\t2\t70", "C\t2\t80", "D\t0\t90"});
+    Table quick = before;
+    quickSortRows(quick, RosterColumn::Age, true, 1, 4);
+    EXPECT_EQ(column(quick, RosterColumn::Name), (Cells{"D", "A", "C", "B"}));
+    EXPECT_EQ(column(quick, RosterColumn::Wgt), (Cells{"90", "60", "80", "70"}));
+    Table stable = before;
+    stableSortRows(stable, RosterColumn::Age, true, 1, 4);
+    EXPECT_EQ(column(stable, RosterColumn::Name), (Cells{"D", "A", "B", "C"}));
+}
+
+TEST(RowSortsTest, StableSortByTeamKeepsWeightOrderWithinEachTeam)
+{
+    Table roster = rosterOf({"a\t\t95\t\tTIG", "b\t\t60\t\tLIO", "c\t\t72\t\tTIG", "d\t\t88\t\tLIO", "e\t\t51\t\tTIG"});
+    quickSortRows(roster, RosterColumn::Wgt, true, 1, 5);
+    stableSortRows(roster, RosterColumn::Team, true, 1, 5);
+    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"b", "d", "e", "c", "a"}));
+    stableSortRows(roster, RosterColumn::Wgt, false, 1, 5);
+    stableSortRows(roster, RosterColumn::Team, false, 1, 5);
+    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"a", "c", "e", "d", "b"}));
+}
+
+TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
+{
+    for (const bool stable : {false, true}) {
+        Table roster = rosterOf({"x\t12", "c\t3", "b\t2", "a\t1", "y\t0"});
+        (stable ? stableSortRows : quickSortRows)(roster, RosterColumn::Age, true, 2, 4);
+        EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"x", "a", "b", "c", "y"}));
+
+        Table single = rosterOf({"Al\t9.5"});
+        sortRoster(single, RosterColumn::Name, false, stable);
+        EXPECT_EQ(single, rosterOf({"Al\t9.5"}));
+
+        // The empty row a roster starts with sorts like any other row.
+        Table fresh = Table::withCaptions(rosterCaptions);
+        fresh.appendRow("Al\t9.5");
+        fresh.appendRow("Bo\t8.0");
+        sortRoster(fresh, RosterColumn::Age, true, stable);
+        EXPECT_EQ(column(fresh, RosterColumn::Name), (Cells{"Bo", "Al", ""}));
+        EXPECT_EQ(fresh.cell(0, RosterColumn::Name), Table::withCaptions(rosterCaptions).cell(0, RosterColumn::Name));
+    }
+}
+
+TEST(RowSortsTest, QuickSortCopesWithALargeAlreadySortedRoster)
+{
+    // Sorted rows are the partition sort's deepest case. The sort runs on a
+    // small stack, which one nested call per row would overflow.
+    const int count = 6000;
+    Table roster = rosterOf({});
+    for (int k = 0; k < count; ++k)
+        roster.appendRow("\t\t" + std::to_string(k));
+    const auto sortBothWays = [](void* data) -> void* {
+        auto* table = static_cast<Table*>(data);
+        quickSortRows(*table, RosterColumn::Wgt, true, 1, table->rowCount() - 1);
+        quickSortRows(*table, RosterColumn::Wgt, false, 1, table->rowCount() - 1);
+        return nullptr;
+    };
+    pthread_attr_t attributes;
+    ASSERT_EQ(pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, 64 * 1024), 0);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(&thread, &attributes, sortBothWays, &roster), 0);
+    ASSERT_EQ(pthread_join(thread, nullptr), 0);
+    pthread_attr_destroy(&attributes);
+    for (int k = 0; k < count; ++k)
+        ASSERT_EQ(roster.cell(k + 1, RosterColumn::Wgt), std::to_string(count - 1 - k));
+}
