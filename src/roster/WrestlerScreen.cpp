@@ -1,10 +1,18 @@
 #include "roster/WrestlerScreen.h"
 
 #include "meet/Meet.h"
+#include "meet/RowSorts.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
+#include "roster/SortArrowBar.h"
+#include "roster/WrestlerEditorFrame.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace korvanda {
 
@@ -14,17 +22,64 @@ WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
+
+    auto* left = new QVBoxLayout;
     roster_ = new TableView(meet_.roster, models_.roster(), central);
     roster_->setObjectName(QStringLiteral("Roster"));
-    layout->addWidget(roster_, 1);
+    auto* arrows = new SortArrowBar(*roster_, meet_.roster.columnCount(), central);
+    left->addWidget(arrows);
+    left->addWidget(roster_, 1);
+    layout->addLayout(left, 3);
+
+    auto* side = new QVBoxLayout;
+    editor_ = new WrestlerEditorFrame(meet_, dialogs_, central);
+    side->addWidget(editor_);
+    attendance_ = new QCheckBox(tr("Dbl-Click Attendance"), central);
+    attendance_->setObjectName(QStringLiteral("AttendanceCheck"));
+    side->addWidget(attendance_);
+
+    auto* sortFrame = new QGroupBox(tr("Sorting"), central);
+    auto* sortLayout = new QHBoxLayout(sortFrame);
+    auto* quickSort = new QRadioButton(tr("Quick Sort"), sortFrame);
+    quickSort->setObjectName(QStringLiteral("QuickSortOption"));
+    quickSort->setChecked(true);
+    stableSort_ = new QRadioButton(tr("Stable Sort"), sortFrame);
+    stableSort_->setObjectName(QStringLiteral("StableSortOption"));
+    auto* sortGroup = new QButtonGroup(sortFrame);
+    sortGroup->addButton(quickSort);
+    sortGroup->addButton(stableSort_);
+    sortLayout->addWidget(quickSort);
+    sortLayout->addWidget(stableSort_);
+    side->addWidget(sortFrame);
+    side->addStretch();
+    layout->addLayout(side, 2);
+
     setCentralWidget(central);
-    resize(1100, 640);
+    resize(1200, 700);
+
+    connect(roster_, &TableView::rowClicked, editor_, &WrestlerEditorFrame::rosterClicked);
+    connect(roster_, &TableView::rowDoubleClicked, this,
+            [this] { editor_->rosterDoubleClicked(attendance_->isChecked()); });
+    connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
+    connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
 }
 
 void WrestlerScreen::load()
 {
     meet_.currentRow = 1;
     meet_.handMatchesMade = false;
+}
+
+void WrestlerScreen::rosterChanged()
+{
+    models_.refresh();
+    roster_->showCurrentRow();
+}
+
+void WrestlerScreen::sort(int column, bool ascending)
+{
+    sortRoster(meet_.roster, column, ascending, stableSort_->isChecked());
+    models_.refresh();
 }
 
 } // namespace korvanda

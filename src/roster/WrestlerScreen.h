@@ -2,11 +2,15 @@
 
 #include "shell/WorkingWindow.h"
 
+class QCheckBox;
+class QRadioButton;
+
 namespace korvanda {
 
 class Dialogs;
 class TableModels;
 class TableView;
+class WrestlerEditorFrame;
 struct Meet;
 
 // The roster of all wrestlers with the editor, the sorting arrows and the
@@ -20,10 +24,16 @@ public:
     void load();
 
 private:
+    void rosterChanged();
+    void sort(int column, bool ascending);
+
     Meet& meet_;
     TableModels& models_;
     Dialogs& dialogs_;
     TableView* roster_;
+    WrestlerEditorFrame* editor_;
+    QCheckBox* attendance_;
+    QRadioButton* stableSort_;
 };
 
 } // namespace korvanda
