@@ -28,7 +28,7 @@ std::vector<BoutsItem> boutsItems(std::string_view bouts)
         // A stray double comma must not cut off the bouts after it.
         if (!text.empty()) {
             const auto value = readSingle(text);
-            items.push_back({text, value ? std::optional<double>(roundHalfEven(*value)) : std::nullopt});
+            items.push_back({ text, value ? std::optional<double>(roundHalfEven(*value)) : std::nullopt });
         }
         start = comma + 1;
     }

@@ -23,12 +23,11 @@ bool removeLast(Meet& meet, Dialogs& dialogs)
         return false;
     // Only this bout's own number goes: a wrestler renamed since the bout was
     // made may share the name with someone whose last bout is another one.
-    for (const int nameColumn : {BoutColumn::Name1, BoutColumn::Name2}) {
+    for (const int nameColumn : { BoutColumn::Name1, BoutColumn::Name2 }) {
         const int wrestler = findRow(meet.roster, bouts.cell(last, nameColumn));
         if (wrestler != 0)
             meet.roster.setCell(wrestler, RosterColumn::Bouts,
-                                updateBoutsList(meet.roster.cell(wrestler, RosterColumn::Bouts), last,
-                                                BoutsListChange::Remove));
+                updateBoutsList(meet.roster.cell(wrestler, RosterColumn::Bouts), last, BoutsListChange::Remove));
     }
     if (last == 1) {
         for (int column = 0; column < bouts.columnCount(); ++column)

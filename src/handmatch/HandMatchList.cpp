@@ -14,10 +14,11 @@ namespace {
 
 enum ListColumn : int { Name, Age, Weight, Skill, Team, Comp, Count };
 
-constexpr std::array<const char*, ListColumn::Count> listCaptions = {"Name", "Age", "Weight", "Skill", "Team", "Comp"};
+constexpr std::array<const char*, ListColumn::Count> listCaptions
+    = { "Name", "Age", "Weight", "Skill", "Team", "Comp" };
 
 // Where wrestler 1 and wrestler 2 of a bout begin in the bout table.
-constexpr std::array<int, 2> boutNameColumn = {BoutColumn::Name1, BoutColumn::Name2};
+constexpr std::array<int, 2> boutNameColumn = { BoutColumn::Name1, BoutColumn::Name2 };
 
 // The whole number of the "Max Bouts" box, when it holds one that fits a
 // bout count.
@@ -34,7 +35,8 @@ std::optional<int> boutLimitOf(std::string_view text)
 
 } // namespace
 
-HandMatchList::HandMatchList() : grid_(3, ListColumn::Count)
+HandMatchList::HandMatchList()
+    : grid_(3, ListColumn::Count)
 {
     cancel();
 }
@@ -52,11 +54,11 @@ std::string HandMatchList::editButtonCaption() const
 
 FaceColour HandMatchList::editButtonFace() const
 {
-    return editing_ ? FaceColour{0, 255, 0} : FaceColour{192, 192, 255};
+    return editing_ ? FaceColour { 0, 255, 0 } : FaceColour { 192, 192, 255 };
 }
 
-PickResult HandMatchList::pickWrestler(const Meet& meet, const EditorWrestler& editor,
-                                       const ProposalSettings& settings, Dialogs& dialogs)
+PickResult HandMatchList::pickWrestler(
+    const Meet& meet, const EditorWrestler& editor, const ProposalSettings& settings, Dialogs& dialogs)
 {
     PickResult result;
     // Only a wrestler who is here can be paired.
@@ -87,8 +89,8 @@ PickResult HandMatchList::pickWrestler(const Meet& meet, const EditorWrestler& e
         for (int c = ListColumn::Name; c <= ListColumn::Team; ++c)
             grid_.setCell(2, c, roster.cell(proposed, c));
         grid_.setCell(2, ListColumn::Comp,
-                      compositeValue(roster.cell(proposed, RosterColumn::Age), roster.cell(proposed, RosterColumn::Wgt),
-                                     roster.cell(proposed, RosterColumn::Skill)));
+            compositeValue(roster.cell(proposed, RosterColumn::Age), roster.cell(proposed, RosterColumn::Wgt),
+                roster.cell(proposed, RosterColumn::Skill)));
     }
     return result;
 }
@@ -186,7 +188,7 @@ void HandMatchList::replaceBout(Meet& meet, int bout)
         const int old = findRow(roster, meet.boutGrid.cell(bout, boutNameColumn[i]));
         if (old != 0)
             roster.setCell(old, RosterColumn::Bouts,
-                           updateBoutsList(roster.cell(old, RosterColumn::Bouts), bout, BoutsListChange::Remove));
+                updateBoutsList(roster.cell(old, RosterColumn::Bouts), bout, BoutsListChange::Remove));
         editedBoutRows_[i] = findRow(roster, grid_.cell(listRow, ListColumn::Name));
     }
     writeBout(meet, bout);
@@ -194,7 +196,7 @@ void HandMatchList::replaceBout(Meet& meet, int bout)
     for (const int wrestler : editedBoutRows_)
         if (wrestler != 0)
             roster.setCell(wrestler, RosterColumn::Bouts,
-                           updateBoutsList(roster.cell(wrestler, RosterColumn::Bouts), bout, BoutsListChange::Add));
+                updateBoutsList(roster.cell(wrestler, RosterColumn::Bouts), bout, BoutsListChange::Add));
 }
 
 void HandMatchList::setRowFromRoster(int listRow, const Table& roster, int rosterRow)

@@ -68,8 +68,8 @@ public:
 
     // A click on the list: puts the editor's wrestler into the selected row
     // and, when asked, proposes the closest present opponent into row 2.
-    PickResult pickWrestler(const Meet& meet, const EditorWrestler& editor, const ProposalSettings& settings,
-                            Dialogs& dialogs);
+    PickResult pickWrestler(
+        const Meet& meet, const EditorWrestler& editor, const ProposalSettings& settings, Dialogs& dialogs);
 
     // "Add": the pair of the list becomes a new bout at the end of the bout
     // list, its number added to both wrestlers' Bouts cells.
@@ -91,7 +91,7 @@ private:
 
     Table grid_;
     bool editing_ = false;
-    std::array<int, 2> editedBoutRows_{};
+    std::array<int, 2> editedBoutRows_ {};
 };
 
 } // namespace korvanda
