@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace quillon {
@@ -49,10 +48,15 @@ std::string ProgramDirectory::shownFile(std::string_view name) const
 
 std::string loadFile(const std::filesystem::path& path)
 {
+    std::string text;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A read error (a directory by the name, say) ends the text there.
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    return text;
 }
 
 std::vector<std::string> splitLines(std::string_view text)
