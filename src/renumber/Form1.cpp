@@ -154,7 +154,7 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     samples->addWidget(text1_, 1, 0);
     samples->addWidget(text2_, 1, 1);
     samples->addWidget(text3_, 1, 2);
-    samples->setColumnStretch(0, 1);
+    samples->setColumnStretch(0, 2);
     samples->setColumnStretch(1, 3);
     samples->setColumnStretch(2, 3);
     samples->setRowStretch(1, 1);
