@@ -84,7 +84,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithItsCaptionsAndHiddenParts()
+    void startsWithItsCaptionsAndHiddenControls()
     {
         QTemporaryDir dir;
         Recorder recorder;
