@@ -1,0 +1,126 @@
+#include "renumber/ProgramFiles.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace quillon {
+
+namespace {
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+} // namespace
+
+ProgramDirectory::ProgramDirectory(std::filesystem::path path)
+    : ProgramDirectory(path, std::filesystem::path(path).make_preferred().string())
+{
+}
+
+ProgramDirectory::ProgramDirectory(std::filesystem::path path, std::string shown)
+    : path_(std::move(path)), shown_(std::move(shown))
+{
+}
+
+std::string ProgramDirectory::shownFile(std::string_view name) const
+{
+    std::string text = shown_;
+    // A drive or file system root already ends in its separator.
+    if (text.empty() || !isSeparator(text.back()))
+        text += static_cast<char>(std::filesystem::path::preferred_separator);
+    text += name;
+    return text;
+}
+
+std::string loadFile(const std::filesystem::path& path)
+{
+    std::string text;
+    std::ifstream in(path, std::ios::binary);
+    // A read error (a directory by the name, say) ends the text there.
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    return text;
+}
+
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    if (text.empty())
+        return lines;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            return lines;
+        }
+        auto line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+}
+
+std::filesystem::path findFile(const std::filesystem::path& directory, std::string_view name)
+{
+    const auto exact = directory / name;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(exact, error))
+        return exact;
+    std::vector<std::string> matches;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        std::error_code kindError;
+        if (sameIgnoringCase(candidate, name) && it->is_regular_file(kindError))
+            matches.push_back(candidate);
+    }
+    if (matches.empty())
+        return exact;
+    return directory / *std::min_element(matches.begin(), matches.end());
+}
+
+bool writeFileSafely(const std::filesystem::path& path, std::string_view bytes)
+{
+    auto temporary = path;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quillon

@@ -1,0 +1,12 @@
+#include "renumber/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Quillon's files lie beside the program, wherever it was started from.
+    Form1 form(QCoreApplication::applicationDirPath());
+    form.show();
+    return app.exec();
+}
