@@ -142,16 +142,16 @@ TEST(PrintedListsTest, ScoreListLinesAndPages)
 {
     Table grid = boutsNumbered(81);
     for (const auto& [column, text] : std::vector<std::pair<int, std::string>>{
-             {BoutColumn::Name1, "Christopher Abernathy"}, {BoutColumn::Age1, "10.5"}, {BoutColumn::Points1, "12"},
-             {BoutColumn::Winner1, "MajDec"}, {BoutColumn::Weight2, "105"}, {BoutColumn::Skill2, "10.0"},
-             {BoutColumn::Points2, "4"}})
+             {BoutColumn::Name1, "Christopher Abernathy"}, {BoutColumn::Age1, "10.5"}, {BoutColumn::Skill1, "10.0"},
+             {BoutColumn::Points1, "12"}, {BoutColumn::Winner1, "MajDec"}, {BoutColumn::Weight2, "105"},
+             {BoutColumn::Skill2, "10.0"}, {BoutColumn::Points2, "4"}})
         grid.setCell(12, column, text);
     const auto lines = linesOf(scoreListText(grid));
     ASSERT_EQ(lines.size(), 2u + 81u + 2u * 2u);
     EXPECT_EQ(lines[0], scoreHeader);
     EXPECT_EQ(lines[2], "  1  Red 1" + sp(14) + " 9.0  60  2.0 TIG  " + sp(12) + "  Green 1" + sp(12)
                             + " 9.5  62  2.5 LIO  " + sp(12));
-    EXPECT_EQ(lines[13], " 12  Christopher Abernat10.5  60  2.0 TIG   12 MajDec    Green 12" + sp(11)
+    EXPECT_EQ(lines[13], " 12  Christopher Abernat10.5  60  0.0 TIG   12 MajDec    Green 12" + sp(11)
                              + " 9.5 105  10. LIO    4 " + sp(8));
     const auto starts = pageStarts(lines, scoreHeader);
     ASSERT_EQ(starts.size(), 2u);
