@@ -7,6 +7,7 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "shell/UpDownButtons.h"
+#include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
 
@@ -102,8 +103,10 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* process = new QGroupBox(tr("Process"), central);
     process->setObjectName(QStringLiteral("ProcessFrame"));
     auto* processLayout = new QVBoxLayout(process);
+    auto* load = button("LoadRostersButton", tr("  Load Rosters"), process);
     auto* save = button("SaveButton", tr("Save List"), process);
     auto* restoreButton = button("RestoreButton", tr("Restore"), process);
+    processLayout->addWidget(load);
     processLayout->addWidget(save);
     processLayout->addWidget(restoreButton);
     side->addWidget(process);
@@ -119,6 +122,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     connect(clear, &QPushButton::clicked, this, &TeamScreen::clearBoxes);
     connect(upDown, &UpDownButtons::up, this, [this] { stepMats(true); });
     connect(upDown, &UpDownButtons::down, this, [this] { stepMats(false); });
+    connect(load, &QPushButton::clicked, this, &TeamScreen::loadRosters);
     connect(save, &QPushButton::clicked, this, &TeamScreen::saveList);
     connect(restoreButton, &QPushButton::clicked, this, &TeamScreen::restore);
 }
@@ -201,6 +205,14 @@ void TeamScreen::clearBoxes()
 void TeamScreen::stepMats(bool up)
 {
     numMats_->setText(toQt(steppedMatCount(fromQt(numMats_->text()), up)));
+}
+
+void TeamScreen::loadRosters()
+{
+    const bool completed = korvanda::loadRosters(meet_, assumePresent(), dialogs_);
+    models_.refresh();
+    if (completed)
+        emit switchRequested(WindowKind::Roster);
 }
 
 void TeamScreen::saveList()

@@ -35,6 +35,7 @@ private:
     void deleteTeam();
     void clearBoxes();
     void stepMats(bool up);
+    void loadRosters();
     void saveList();
     void restore();
 

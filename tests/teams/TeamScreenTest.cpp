@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -90,6 +91,23 @@ private slots:
         mats->setText(QStringLiteral("2.5"));
         QTest::mouseClick(down, Qt::LeftButton);
         QCOMPARE(mats->text(), QStringLiteral("1"));
+    }
+
+    void loadRostersFillsTheRosterAndHandsOver()
+    {
+        Fixture f;
+        f.dir.write("Tigers.Csv", "\"Kim Sorel\",\"9\",\"72.5\",\"3\"\r\n");
+        f.dir.write("Lions.Csv", "\"Ada Brun\",\"10\",\"64\",\"2\"\r\n");
+        f.meet.rostersChanged = true;
+        QSignalSpy switched(&f.screen, &WorkingWindow::switchRequested);
+        f.click("LoadRostersButton");
+        QCOMPARE(f.meet.roster.rowCount(), 3);
+        QCOMPARE(f.meet.roster.cell(1, 0), std::string("Kim Sorel"));
+        QCOMPARE(f.meet.roster.cell(1, 2), std::string("72"));
+        QCOMPARE(f.meet.roster.cell(2, 6), std::string("Yes"));
+        QVERIFY(!f.meet.rostersChanged);
+        QCOMPARE(switched.count(), 1);
+        QCOMPARE(switched.at(0).at(0).value<WindowKind>(), WindowKind::Roster);
     }
 
     void saveListAndRestore()
