@@ -57,6 +57,8 @@ public:
     HandMatchList();
 
     const Table& grid() const { return grid_; }
+    // The list as its view sees it: a click makes a row the current one.
+    Table& grid() { return grid_; }
     // The list row the next picked wrestler goes to: 1 or 2, other rows are ignored.
     void selectRow(int row);
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace korvanda {
 
@@ -15,13 +17,31 @@ struct SortKey {
     std::string_view text;
 };
 
-// Read from the row standing at that position now, never remembered, since
-// rows move while the sort runs.
-SortKey keyAt(const Table& table, int row, int column)
-{
-    const std::string& text = table.cell(row, column);
-    return {readSingle(text), text};
-}
+// The rows being sorted with each row's key read once. A key travels with
+// its row, and no cell changes while a sort runs, so this orders exactly as
+// reading the cell afresh at every comparison would, without parsing a
+// number millions of times on a large roster.
+class KeyedRows {
+public:
+    KeyedRows(Table& table, int column, int first, int last) : table_(table), first_(first)
+    {
+        for (int row = first; row <= last; ++row) {
+            const std::string& text = table.cell(row, column);
+            keys_.push_back({readSingle(text), text});
+        }
+    }
+    const SortKey& key(int row) const { return keys_[static_cast<std::size_t>(row - first_)]; }
+    void swap(int a, int b)
+    {
+        table_.swapRows(a, b);
+        std::swap(keys_[static_cast<std::size_t>(a - first_)], keys_[static_cast<std::size_t>(b - first_)]);
+    }
+
+private:
+    Table& table_;
+    int first_;
+    std::vector<SortKey> keys_;
+};
 
 // Below zero when a sorts before b ascending, zero when they are equal.
 int compareKeys(const SortKey& a, const SortKey& b)
@@ -39,69 +59,78 @@ int compareKeys(const SortKey& a, const SortKey& b)
 
 // Orders rows first to last around the first row's key and gives the final
 // position of that row.
-int partition(Table& table, int column, bool ascending, int first, int last)
+int partition(KeyedRows& rows, bool ascending, int first, int last)
 {
-    const std::string pivotText = table.cell(first, column);
-    const SortKey pivot{readSingle(pivotText), pivotText};
+    const SortKey pivot = rows.key(first);
     int i = first;
     int j = last + 1;
     while (true) {
         // Ascending, i stops at a key not below the pivot and j at a key below it.
         while (true) {
             ++i;
-            const int order = compareKeys(keyAt(table, i, column), pivot);
+            const int order = compareKeys(rows.key(i), pivot);
             if ((ascending ? order >= 0 : order <= 0) || i == last)
                 break;
         }
         while (true) {
             --j;
-            const int order = compareKeys(keyAt(table, j, column), pivot);
+            const int order = compareKeys(rows.key(j), pivot);
             if ((ascending ? order < 0 : order > 0) || j == first)
                 break;
         }
         if (i >= j)
             break;
-        table.swapRows(i, j);
+        rows.swap(i, j);
     }
     if (j != first)
-        table.swapRows(first, j);
+        rows.swap(first, j);
     return j;
+}
+
+void quickSort(KeyedRows& rows, bool ascending, int first, int last)
+{
+    // The two parts are sorted independently of each other, so sorting the
+    // smaller one first gives the same rows in the same order while an
+    // already sorted roster no longer nests one call per row.
+    while (first < last) {
+        const int middle = partition(rows, ascending, first, last);
+        if (middle - first < last - middle) {
+            quickSort(rows, ascending, first, middle - 1);
+            first = middle + 1;
+        } else {
+            quickSort(rows, ascending, middle + 1, last);
+            last = middle - 1;
+        }
+    }
 }
 
 } // namespace
 
 void quickSortRows(Table& table, int column, bool ascending, int first, int last)
 {
-    // The two parts are sorted independently of each other, so sorting the
-    // smaller one first gives the same rows in the same order while an
-    // already sorted roster no longer nests one call per row.
-    while (first < last) {
-        const int middle = partition(table, column, ascending, first, last);
-        if (middle - first < last - middle) {
-            quickSortRows(table, column, ascending, first, middle - 1);
-            first = middle + 1;
-        } else {
-            quickSortRows(table, column, ascending, middle + 1, last);
-            last = middle - 1;
-        }
-    }
+    if (first >= last)
+        return;
+    KeyedRows rows(table, column, first, last);
+    quickSort(rows, ascending, first, last);
 }
 
 void stableSortRows(Table& table, int column, bool ascending, int first, int last)
 {
+    if (first >= last)
+        return;
+    KeyedRows rows(table, column, first, last);
     bool exchanged = true;
     while (exchanged) {
         exchanged = false;
         for (int i = first; i < last; ++i) {
-            const int order = compareKeys(keyAt(table, i + 1, column), keyAt(table, i, column));
+            const int order = compareKeys(rows.key(i + 1), rows.key(i));
             if (ascending ? order < 0 : order > 0) {
-                table.swapRows(i, i + 1);
+                rows.swap(i, i + 1);
                 exchanged = true;
             }
         }
     }
 }
-
 void sortRoster(Table& roster, int column, bool ascending, bool stable)
 {
     if (stable)

@@ -114,7 +114,7 @@ TEST(RowSortsTest, QuickSortCopesWithALargeAlreadySortedRoster)
 {
     // Sorted rows are the partition sort's deepest case. The sort runs on a
     // small stack, which one nested call per row would overflow.
-    const int count = 6000;
+    const int count = 10000;
     Table roster = rosterOf({});
     for (int k = 0; k < count; ++k)
         roster.appendRow("\t\t" + std::to_string(k));
