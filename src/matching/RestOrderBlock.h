@@ -19,8 +19,6 @@ public:
     void measureGaps();
     // The rest gap of the row as the bouts now stand (rows as in `order`).
     int restGap(int row) const { return gapAt(place(row)); }
-    // Column 3 of the row.
-    int gap(int row) const { return gaps_[static_cast<std::size_t>(place(row))]; }
     // As trySwapBouts(order, i, j, first, last).
     int trySwap(int i, int j);
     // As improveBoutOrder(order, first, last, threshold, target).

@@ -105,25 +105,4 @@ TEST(BoutOrderTest, BlocksWithNothingToImprove)
     improveBoutOrder(order, 1, 4, 4, 12);
     EXPECT_EQ(boutsOf(order), apart);
     EXPECT_EQ(gapsOf(order), (std::vector<int>{4, 4, 4, 4}));
-
-    // An empty block, as when every bout is between teams.
-    BoutOrder none = blockOf({{A, B}});
-    improveBoutOrder(none, 2, 1, 3, 3);
-    EXPECT_EQ(boutsOf(none), (std::vector<Pair>{{A, B}}));
-}
-
-TEST(BoutOrderTest, OnlyTheBlockIsReordered)
-{
-    BoutOrder order(6, 3);
-    const std::vector<Pair> bouts = {{9, 8}, {A, B}, {A, C}, {D, E}, {F, G}, {A, 9}};
-    for (int k = 1; k <= 6; ++k) {
-        order(k, 1) = bouts[static_cast<std::size_t>(k - 1)].first;
-        order(k, 2) = bouts[static_cast<std::size_t>(k - 1)].second;
-        order(k, 3) = 77;
-    }
-    for (int k = 2; k <= 5; ++k)
-        order(k, 3) = restGap(order, k, 2, 5);
-    improveBoutOrder(order, 2, 5, 3, 3);
-    EXPECT_EQ(boutsOf(order), (std::vector<Pair>{{9, 8}, {A, C}, {F, G}, {D, E}, {A, B}, {A, 9}}));
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{77, 3, 4, 4, 3, 77}));
 }

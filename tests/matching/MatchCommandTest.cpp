@@ -11,20 +11,15 @@ using namespace korvanda;
 
 namespace {
 
-const char* const question = "Hand matches will be deleted.  Proceed anyway?";
-
+// Three wrestlers and a bout made by hand earlier in the meet.
 Meet startingMeet()
 {
     Meet meet = meetOfTeams({"AA", "BB"});
-    addWrestler(meet, "Al", 10, 60, 1, "AA");
+    addWrestler(meet, "Al", 10, 60, 1, "AA", true, "1");
     addWrestler(meet, "Bo", 10, 60, 1, "BB");
-    addWrestler(meet, "Cy", 10, 61, 1, "BB");
-    // A hand-made bout from earlier in the meet.
-    meet.boutGrid.setCell(1, BoutColumn::Bout, "1");
-    meet.boutGrid.setCell(1, BoutColumn::Name1, "Cy");
-    meet.boutGrid.setCell(1, BoutColumn::Name2, "Al");
-    meet.roster.setCell(1, RosterColumn::Bouts, "1");
-    meet.roster.setCell(3, RosterColumn::Bouts, "1");
+    addWrestler(meet, "Cy", 10, 61, 1, "BB", true, "1");
+    meet.boutGrid.appendRow("1\t1\t\tCy\t10.0\t61\t1.0\tBB\t\t\t\tAl\t10.0\t60\t1.0\tAA");
+    meet.boutGrid.removeRow(1);
     return meet;
 }
 
@@ -37,10 +32,15 @@ struct MatchCommandTest : ::testing::Test {
         return runMatch(meet, settings, dialogs, [this](int value) { progress.push_back(value); });
     }
 
-    bool unchangedSinceSetUp() const
+    bool unchanged() const
     {
-        const Meet fresh = startingMeet();
-        return meet.boutGrid == fresh.boutGrid && meet.roster == fresh.roster;
+        const Meet start = startingMeet();
+        return meet.boutGrid == start.boutGrid && meet.roster == start.roster;
+    }
+
+    bool restoreFileMatchesTheMeet() const
+    {
+        return dir.exists(restoreFileName) && dir.read(restoreFileName) == restoreFileText(meet);
     }
 
     TempDir dir;
@@ -51,58 +51,52 @@ struct MatchCommandTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(MatchCommandTest, MatchesAndWritesTheRestoreFile)
+TEST_F(MatchCommandTest, AsksOnlyAfterHandMadeBouts)
 {
     EXPECT_TRUE(run());
-    EXPECT_TRUE(dialogs.shown.empty()) << "no question without hand-made bouts";
-    EXPECT_EQ(progress.back(), 0);
-    EXPECT_GT(meet.boutGrid.rowCount(), 1);
-    ASSERT_TRUE(dir.exists(restoreFileName));
-    EXPECT_EQ(dir.read(restoreFileName), restoreFileText(meet));
-}
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(unchanged());
+    EXPECT_TRUE(restoreFileMatchesTheMeet());
 
-TEST_F(MatchCommandTest, AsksBeforeHandMadeBoutsAreLost)
-{
+    meet = startingMeet();
+    meet.directory = dir.path();
+    dir.write(restoreFileName, "earlier");
     meet.handMatchesMade = true;
     EXPECT_FALSE(run());
-    EXPECT_EQ(dialogs.questions, std::vector<std::string>{question});
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Hand matches will be deleted.  Proceed anyway?"});
     EXPECT_TRUE(progress.empty());
-    EXPECT_TRUE(unchangedSinceSetUp());
-    EXPECT_FALSE(dir.exists(restoreFileName)) << "No leaves the restore file alone";
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(dir.read(restoreFileName), "earlier") << "No leaves the restore file alone";
 
     dialogs.queueAnswers({true});
     EXPECT_TRUE(run());
     EXPECT_EQ(dialogs.questions.size(), 2u);
-    EXPECT_TRUE(meet.handMatchesMade) << "later runs still ask";
-    EXPECT_TRUE(dir.exists(restoreFileName));
+    EXPECT_TRUE(meet.handMatchesMade) << "every later run asks again";
+    EXPECT_TRUE(restoreFileMatchesTheMeet());
 }
 
-TEST_F(MatchCommandTest, RefusedSettingsChangeNothing)
+TEST_F(MatchCommandTest, RefusalsChangeNothing)
 {
     MatchSettings settings;
     settings.limit(LimitBox::MaxDiffAge) = "one";
     EXPECT_FALSE(run(settings));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Bad value for maximum age difference."});
-
-    settings = MatchSettings{};
-    settings.limit(LimitBox::MinBouts) = "4";
-    EXPECT_FALSE(run(settings));
-    EXPECT_EQ(dialogs.shown.back(), "Bad value for maximum bouts.");
+    EXPECT_EQ(dialogs.shown.back(), "Bad value for maximum age difference.");
 
     meet.roster.setCell(2, RosterColumn::Wgt, "0");
     EXPECT_FALSE(run());
     EXPECT_EQ(dialogs.shown.back(), "Can't match: the weight of Bo is not above 0.");
+    meet.roster.setCell(2, RosterColumn::Wgt, "60");
 
     for (int r = 1; r <= 3; ++r)
         meet.roster.setCell(r, RosterColumn::Here, " ");
     EXPECT_FALSE(run());
     EXPECT_EQ(dialogs.shown.back(), "Can't match: no wrestler is marked present.");
-
-    EXPECT_TRUE(progress.empty());
-    meet.roster.setCell(2, RosterColumn::Wgt, "60");
     for (int r = 1; r <= 3; ++r)
         meet.roster.setCell(r, RosterColumn::Here, "Yes");
-    EXPECT_TRUE(unchangedSinceSetUp());
+
+    EXPECT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_TRUE(progress.empty());
+    EXPECT_TRUE(unchanged());
     EXPECT_FALSE(dir.exists(restoreFileName));
 }
 
@@ -113,12 +107,11 @@ TEST_F(MatchCommandTest, AFailedMatchingStillWritesTheRestoreFile)
     settings.limit(LimitBox::MaxDiffAge) = "-1";
     EXPECT_FALSE(run(settings));
     EXPECT_EQ(dialogs.warnings, std::vector<std::string>{"Matching algorithm failed -- Relax limits and try again."});
-    EXPECT_TRUE(unchangedSinceSetUp());
-    ASSERT_TRUE(dir.exists(restoreFileName));
-    EXPECT_EQ(dir.read(restoreFileName), restoreFileText(meet));
+    EXPECT_TRUE(unchanged());
+    EXPECT_TRUE(restoreFileMatchesTheMeet());
 }
 
-TEST_F(MatchCommandTest, AnOutOfOrderPairStillMatches)
+TEST_F(MatchCommandTest, AnOutOfOrderPairIsReportedButStillMatches)
 {
     MatchSettings settings;
     settings.limit(LimitBox::IdealDiffSkill) = "3";
@@ -126,5 +119,5 @@ TEST_F(MatchCommandTest, AnOutOfOrderPairStillMatches)
     EXPECT_FALSE(leaveLimitBox(settings, LimitBox::MaxDiffSkill, dialogs));
     EXPECT_TRUE(run(settings));
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Bad value for maximum skill difference."});
-    EXPECT_TRUE(dir.exists(restoreFileName));
+    EXPECT_TRUE(restoreFileMatchesTheMeet());
 }
