@@ -45,7 +45,8 @@ Meet inventMeet(int wrestlers)
     meet.teamList.removeRow(1);
     meet.roster.removeRow(1);
     for (int t = 1; t <= 8; ++t)
-        meet.teamList.appendRow("Team " + std::to_string(t) + "\tT" + std::to_string(t) + "\tCoach\tteam" + std::to_string(t));
+        meet.teamList.appendRow("Team " + std::to_string(t) + "\tT" + std::to_string(t) + "\tCoach\tteam"
+                                + std::to_string(t));
     Dice dice(12345);
     for (int w = 1; w <= wrestlers; ++w) {
         const int age = dice.roll(6, 14);

@@ -155,7 +155,8 @@ TEST(AutoMatchTest, NoPossibleBoutLeavesTheMeetAsItWas)
 
     const MatchRun run = match(meet, settings);
     EXPECT_FALSE(run.matched);
-    EXPECT_EQ(run.dialogs.warnings, std::vector<std::string>{"Matching algorithm failed -- Relax limits and try again."});
+    EXPECT_EQ(run.dialogs.warnings,
+              std::vector<std::string>{"Matching algorithm failed -- Relax limits and try again."});
     EXPECT_EQ(run.progress, (std::vector<int>{0, 10, 20, 30, 0}));
     EXPECT_EQ(meet.boutGrid, before.boutGrid);
     EXPECT_EQ(meet.roster, before.roster);
@@ -223,7 +224,8 @@ TEST(AutoMatchTest, BadEntrantsAreRefused)
     };
     for (const auto& [column, message] : cases)
         EXPECT_EQ(refusal(column, "n/a"), std::vector<std::string>{message});
-    EXPECT_EQ(refusal(RosterColumn::Wgt, "0"), std::vector<std::string>{"Can't match: the weight of Bo is not above 0."});
+    EXPECT_EQ(refusal(RosterColumn::Wgt, "0"),
+              std::vector<std::string>{"Can't match: the weight of Bo is not above 0."});
     EXPECT_EQ(refusal(RosterColumn::Here, ""), std::vector<std::string>{}) << "Al alone is a valid meet";
 
     FakeDialogs dialogs;

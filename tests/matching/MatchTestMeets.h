@@ -35,5 +35,6 @@ inline void addWrestler(korvanda::Meet& meet, const std::string& name, float age
 // The names in one bout row: wrestler 1, then wrestler 2.
 inline std::pair<std::string, std::string> boutNames(const korvanda::Meet& meet, int bout)
 {
-    return {meet.boutGrid.cell(bout, korvanda::BoutColumn::Name1), meet.boutGrid.cell(bout, korvanda::BoutColumn::Name2)};
+    return {meet.boutGrid.cell(bout, korvanda::BoutColumn::Name1),
+            meet.boutGrid.cell(bout, korvanda::BoutColumn::Name2)};
 }
