@@ -1,0 +1,395 @@
+#include "matching/AutoMatch.h"
+
+#include "matching/BoutOrder.h"
+#include "matching/RestOrderBlock.h"
+#include "meet/Dialogs.h"
+#include "meet/Meet.h"
+#include "meet/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace korvanda {
+
+namespace {
+
+void report(const MatchProgress& progress, int value)
+{
+    if (progress)
+        progress(value);
+}
+
+std::string refusal(const std::string& what, const std::string& name)
+{
+    return "Can't match: the " + what + " of " + trimmed(name) + " is not a number.";
+}
+
+int teamIndex(const Table& teamList, const std::string& team)
+{
+    for (int t = 1; t < teamList.rowCount(); ++t)
+        if (teamList.cell(t, TeamColumn::Abbrev) == team)
+            return t;
+    return 0;
+}
+
+std::array<MatchCriteria, 3> stageCriteria(const MatchValues& values, int teams)
+{
+    std::array<MatchCriteria, 3> stages{};
+    for (std::size_t s = 0; s < 3; ++s) {
+        MatchCriteria& k = stages[s];
+        k.ageOn = values.ageOn;
+        k.weightOn = values.weightOn;
+        k.skillOn = values.skillOn;
+        k.ageFactor = 2.0f;
+        k.weightFactor = 10.0f;
+        k.skillFactor = 1.0f;
+        const bool ideal = s == 0;
+        k.ageLimit = ideal ? values.idealAge : values.maxAge;
+        k.weightLimit = ideal ? values.idealWeight : values.maxWeight;
+        k.skillLimit = ideal ? values.idealSkill : values.maxSkill;
+        k.compositeOn = ideal ? false : values.compositeOn;
+        k.compositeFactor = ideal ? 0.0f : 1.0f;
+        // With fewer than two teams every bout is a same-team bout.
+        k.sameTeamAllowed = s == 2 ? values.sameTeamAllowed : teams < 2;
+    }
+    return stages;
+}
+
+// The pairing of one run: opponent lists that three stages fill in turn.
+class Pairing {
+public:
+    Pairing(const std::vector<MatchEntrant>& entrants, int minBouts, int maxBouts)
+        : entrants_(entrants),
+          n_(static_cast<int>(entrants.size())),
+          minBouts_(minBouts),
+          maxBouts_(maxBouts),
+          // A wrestler can never meet more than everyone else, so a list
+          // longer than that would only waste memory; the choices are the
+          // same as with room for three times the maximum.
+          lists_(n_, std::max(1, std::min(3 * maxBouts, n_ - 1))),
+          stageStart_(static_cast<std::size_t>(n_) + 1, 0)
+    {
+    }
+
+    // One stage; gives the number of bout places held after its filling.
+    int runStage(const MatchCriteria& criteria)
+    {
+        buildPairCosts(criteria, entrants_, costs_);
+        for (int i = 1; i <= n_; ++i)
+            stageStart_[static_cast<std::size_t>(i)] = lists_.boutCount(i);
+        fill();
+        int total = 0;
+        for (int i = 1; i <= n_; ++i)
+            total += lists_.boutCount(i);
+        if (total == 0)
+            return 0;
+        trimSurplus();
+        enforceMaximum();
+        return total;
+    }
+
+    const OpponentLists& lists() const { return lists_; }
+
+private:
+    int stageStart(int i) const { return stageStart_[static_cast<std::size_t>(i)]; }
+
+    void fill()
+    {
+        for (int round = 1; round <= minBouts_; ++round) {
+            bool added = false;
+            for (int i = 1; i <= n_; ++i) {
+                if (lists_.boutCount(i) >= minBouts_)
+                    continue;
+                float best = forbiddenCost;
+                int choice = 0;
+                for (int j = 1; j <= n_; ++j) {
+                    const float cost = costs_(i, j);
+                    if (cost < best && j != i && lists_.boutCount(j) < lists_.capacity()
+                        && lists_.findPairing(i, j) == 0) {
+                        best = cost;
+                        choice = j;
+                    }
+                }
+                if (choice != 0) {
+                    lists_.addPairing(i, choice);
+                    added = true;
+                }
+            }
+            // A round that adds nothing leaves the next one nothing new to find.
+            if (!added)
+                break;
+        }
+    }
+
+    void trimSurplus()
+    {
+        int rows = 0;
+        for (int i = 1; i <= n_; ++i)
+            rows += std::max(0, lists_.boutCount(i) - stageStart(i));
+        SingleRows newBouts(rows, 3);
+        int row = 0;
+        for (int i = 1; i <= n_; ++i) {
+            for (int p = stageStart(i) + 1; p <= lists_.boutCount(i); ++p) {
+                const int o = lists_.opponent(i, p);
+                ++row;
+                newBouts(row, 1) = costs_(i, o);
+                newBouts(row, 2) = static_cast<float>(i);
+                newBouts(row, 3) = static_cast<float>(o);
+            }
+        }
+        sortSingleRows(newBouts, 1, false, 1, rows);
+        for (int r = 1; r <= rows; ++r) {
+            const int a = static_cast<int>(newBouts(r, 2));
+            const int b = static_cast<int>(newBouts(r, 3));
+            if (lists_.boutCount(a) > minBouts_ && lists_.boutCount(b) > minBouts_)
+                lists_.removePairing(a, b);
+        }
+    }
+
+    // Hands a bout of an overloaded wrestler to the cheapest wrestler with
+    // room, or drops the bout he got last.
+    void relieve(int i)
+    {
+        float best = forbiddenCost;
+        int giver = 0;
+        int receiver = 0;
+        for (int p = stageStart(i) + 1; p <= lists_.boutCount(i); ++p) {
+            const int o = lists_.opponent(i, p);
+            for (int j = 1; j <= n_; ++j) {
+                const float cost = costs_(o, j);
+                if (cost < best && lists_.boutCount(j) < maxBouts_ && j != o && j != i
+                    && lists_.findPairing(o, j) == 0) {
+                    best = cost;
+                    giver = o;
+                    receiver = j;
+                }
+            }
+        }
+        if (receiver != 0) {
+            lists_.removePairing(i, giver);
+            lists_.addPairing(giver, receiver);
+        } else {
+            lists_.removePairing(i, lists_.opponent(i, lists_.boutCount(i)));
+        }
+    }
+
+    void enforceMaximum()
+    {
+        for (int pass = 1; pass <= 2 * maxBouts_; ++pass) {
+            bool overloaded = false;
+            for (int i = 1; i <= n_; ++i) {
+                if (lists_.boutCount(i) > maxBouts_)
+                    relieve(i);
+                if (lists_.boutCount(i) > maxBouts_)
+                    overloaded = true;
+            }
+            if (!overloaded)
+                break;
+        }
+    }
+
+    const std::vector<MatchEntrant>& entrants_;
+    int n_;
+    int minBouts_;
+    int maxBouts_;
+    OpponentLists lists_;
+    std::vector<int> stageStart_;
+    PairCosts costs_;
+};
+
+// The bouts from the side of their later wrestler, bouts between teams
+// first; gives the number of those.
+int listBouts(const Meet& meet, const std::vector<MatchEntrant>& entrants, const OpponentLists& lists,
+              BoutOrder& order)
+{
+    const int n = static_cast<int>(entrants.size());
+    auto rosterRow = [&](int w) { return entrants[static_cast<std::size_t>(w - 1)].rosterRow; };
+    auto team = [&](int w) -> const std::string& { return meet.roster.cell(rosterRow(w), RosterColumn::Team); };
+    int row = 0;
+    int interTeam = 0;
+    for (bool sameTeam : {false, true}) {
+        for (int i = 1; i <= n; ++i) {
+            for (int p = 1; p <= lists.boutCount(i); ++p) {
+                const int o = lists.opponent(i, p);
+                if (o < i && (team(i) == team(o)) == sameTeam) {
+                    ++row;
+                    order(row, 1) = rosterRow(i);
+                    order(row, 2) = rosterRow(o);
+                }
+            }
+        }
+        if (!sameTeam)
+            interTeam = row;
+    }
+    return interTeam;
+}
+
+void shuffle(BoutOrder& order, int interTeam)
+{
+    float r = 0.5f;
+    for (int k = 1; k <= order.rows(); ++k) {
+        r = shuffleValue(-r);
+        order(k, 3) = static_cast<int>(roundHalfEven(30000.0 * static_cast<double>(r)));
+    }
+    sortIntegerRows(order, 3, true, 1, interTeam);
+    sortIntegerRows(order, 3, true, interTeam + 1, order.rows());
+}
+
+void orderBlockForRest(BoutOrder& order, int first, int last, int mats, RestOrdering ordering,
+                       const MatchProgress& progress, int midway, int done)
+{
+    const int size = last - first + 1;
+    if (ordering == RestOrdering::Plain) {
+        for (int k = first; k <= last; ++k)
+            order(k, 3) = restGap(order, k, first, last);
+        improveBoutOrder(order, first, last, 3 * mats, 3 * mats);
+        report(progress, midway);
+        improveBoutOrder(order, first, last, size, 3 * mats);
+        report(progress, done);
+        return;
+    }
+    RestOrderBlock block(order, first, last);
+    block.measureGaps();
+    block.improve(3 * mats, 3 * mats);
+    report(progress, midway);
+    block.improve(size, 3 * mats);
+    block.writeTo(order);
+    report(progress, done);
+}
+
+void appendBout(std::string& cell, int bout)
+{
+    std::string text = trimmed(cell);
+    if (!text.empty())
+        text += ',';
+    cell = text + std::to_string(bout);
+}
+
+void writeBouts(Meet& meet, const BoutOrder& order)
+{
+    static const char* const captions[BoutColumn::Count] = {"Bout", "Mat", "", "Name", "Age", "Weight",
+                                                            "Skill", "Team", "Pts.", "Winner", "", "Name",
+                                                            "Age", "Weight", "Skill", "Team", "Pts.", "Winner"};
+    Table& grid = meet.boutGrid;
+    grid.clear();
+    grid.setRowCount(1);
+    grid.setColumnCount(BoutColumn::Count);
+    for (int c = 0; c < BoutColumn::Count; ++c)
+        grid.setCell(0, c, captions[c]);
+
+    Table& roster = meet.roster;
+    for (int r = 1; r < roster.rowCount(); ++r)
+        roster.setCell(r, RosterColumn::Bouts, "");
+
+    for (int k = 1; k <= order.rows(); ++k) {
+        const int a = order(k, 1);
+        const int b = order(k, 2);
+        grid.appendRow();
+        grid.setCell(k, BoutColumn::Bout, std::to_string(k));
+        grid.setCell(k, BoutColumn::Mat, "1");
+        for (int c = 0; c <= RosterColumn::Team; ++c) {
+            grid.setCell(k, BoutColumn::Name1 + c, roster.cell(a, c));
+            grid.setCell(k, BoutColumn::Name2 + c, roster.cell(b, c));
+        }
+        std::string bouts = roster.cell(a, RosterColumn::Bouts);
+        appendBout(bouts, k);
+        roster.setCell(a, RosterColumn::Bouts, bouts);
+        bouts = roster.cell(b, RosterColumn::Bouts);
+        appendBout(bouts, k);
+        roster.setCell(b, RosterColumn::Bouts, bouts);
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<MatchEntrant>> collectEntrants(const Meet& meet, Dialogs& dialogs)
+{
+    const Table& roster = meet.roster;
+    std::vector<MatchEntrant> entrants;
+    for (int r = 1; r < roster.rowCount(); ++r) {
+        if (trimmed(roster.cell(r, RosterColumn::Here)).empty())
+            continue;
+        const std::string& name = roster.cell(r, RosterColumn::Name);
+        const auto age = readSingle(roster.cell(r, RosterColumn::Age));
+        const auto weight = readSingle(roster.cell(r, RosterColumn::Wgt));
+        const auto skill = readSingle(roster.cell(r, RosterColumn::Skill));
+        const auto composite = readSingle(roster.cell(r, RosterColumn::Cmp));
+        std::string problem;
+        if (!age)
+            problem = refusal("age", name);
+        else if (!weight)
+            problem = refusal("weight", name);
+        else if (!skill)
+            problem = refusal("skill", name);
+        else if (!composite)
+            problem = refusal("composite value", name);
+        else if (!(*weight > 0))
+            problem = "Can't match: the weight of " + trimmed(name) + " is not above 0.";
+        if (!problem.empty()) {
+            dialogs.inform(problem);
+            return std::nullopt;
+        }
+        MatchEntrant e;
+        e.age = *age;
+        e.composite = *composite;
+        e.rosterRow = r;
+        e.skill = *skill;
+        e.teamIndex = teamIndex(meet.teamList, roster.cell(r, RosterColumn::Team));
+        e.logWeight = logWeight(*weight);
+        entrants.push_back(e);
+    }
+    if (entrants.empty()) {
+        dialogs.inform("Can't match: no wrestler is marked present.");
+        return std::nullopt;
+    }
+    return entrants;
+}
+
+float shuffleValue(float seed)
+{
+    std::uint32_t h = std::bit_cast<std::uint32_t>(seed);
+    h ^= h >> 16;
+    h *= 0x7feb352dU;
+    h ^= h >> 15;
+    h *= 0x846ca68bU;
+    h ^= h >> 16;
+    return static_cast<float>(h >> 8) / 16777216.0f;
+}
+
+bool autoMatch(Meet& meet, const MatchValues& values, const std::vector<MatchEntrant>& entrants, Dialogs& dialogs,
+               const MatchProgress& progress, RestOrdering ordering)
+{
+    report(progress, 0);
+    const auto stages = stageCriteria(values, meet.teamList.rowCount() - 1);
+    Pairing pairing(entrants, values.minBouts, values.maxBouts);
+    int total = 0;
+    for (int s = 1; s <= 3; ++s) {
+        total = pairing.runStage(stages[static_cast<std::size_t>(s - 1)]);
+        report(progress, 10 * s);
+    }
+    if (total == 0) {
+        dialogs.warn("Matching algorithm failed -- Relax limits and try again.");
+        report(progress, 0);
+        return false;
+    }
+
+    const OpponentLists& lists = pairing.lists();
+    int places = 0;
+    for (int i = 1; i <= lists.wrestlers(); ++i)
+        places += lists.boutCount(i);
+    BoutOrder order(places / 2, 3);
+    const int interTeam = listBouts(meet, entrants, lists, order);
+    report(progress, 40);
+
+    shuffle(order, interTeam);
+    orderBlockForRest(order, 1, interTeam, values.mats, ordering, progress, 55, 70);
+    orderBlockForRest(order, interTeam + 1, order.rows(), values.mats, ordering, progress, 85, 100);
+
+    writeBouts(meet, order);
+    report(progress, 0);
+    return true;
+}
+
+} // namespace korvanda

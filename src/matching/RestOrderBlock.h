@@ -1,0 +1,61 @@
+#pragma once
+
+#include "matching/BoutOrder.h"
+
+#include <vector>
+
+namespace korvanda {
+
+// A block of the bout order being arranged for rest. It gives exactly the
+// gaps, exchanges and passes of restGap, trySwapBouts and improveBoutOrder,
+// but keeps beside every bout the places of the bouts that share a wrestler
+// with it, so a gap costs a few steps instead of a scan of the whole block.
+class RestOrderBlock {
+public:
+    // Takes rows first to last of `order`, column 3 as it stands.
+    RestOrderBlock(const BoutOrder& order, int first, int last);
+
+    // Sets column 3 of every row of the block to its rest gap.
+    void measureGaps();
+    // The rest gap of the row as the bouts now stand (rows as in `order`).
+    int restGap(int row) const { return gapAt(place(row)); }
+    // As trySwapBouts(order, i, j, first, last).
+    int trySwap(int i, int j);
+    // As improveBoutOrder(order, first, last, threshold, target).
+    void improve(int threshold, int target);
+
+    // Writes the rows back into rows first to last of `order`.
+    void writeTo(BoutOrder& order) const;
+
+private:
+    // Exchanges are weighed this many places at a time.
+    static constexpr int batch = 64;
+
+    int place(int row) const { return row - first_; }
+    int& partner(std::size_t m, int p) { return partners_[m * padded_ + static_cast<std::size_t>(p)]; }
+    int partner(std::size_t m, int p) const { return partners_[m * padded_ + static_cast<std::size_t>(p)]; }
+    int gapAt(int p) const;
+    void weighBatch(int p, int from, int* gains) const;
+    int settle(int p, int q, int gain);
+    void exchange(int p, int q);
+
+    int first_;
+    int size_;
+    // Stands in for a missing partner: farther from every place than the
+    // block is long, so it never shortens a gap.
+    int nowhere_;
+    // Per place of the block (counted from 0): the bout's two wrestlers,
+    // its column 3, and the places of its partner bouts: partner m of the
+    // bout at p is partners_[m * padded_ + p], for m below `partnerSlots_`.
+    // The arrays run on for one batch past the block, so a batch never
+    // needs a shorter last round.
+    std::size_t partnerSlots_ = 0;
+    std::size_t padded_;
+    std::vector<int> wrestler1_;
+    std::vector<int> wrestler2_;
+    std::vector<int> gaps_;
+    std::vector<int> partners_;
+    std::vector<int> touched_;
+};
+
+} // namespace korvanda
