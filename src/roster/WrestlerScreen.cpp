@@ -1,11 +1,16 @@
 #include "roster/WrestlerScreen.h"
 
+#include "handmatch/HandMatchFrame.h"
+#include "matching/AutoMatchFrame.h"
+#include "matching/MatchCommand.h"
 #include "meet/Meet.h"
+#include "meet/QtText.h"
 #include "meet/RowSorts.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "roster/SortArrowBar.h"
 #include "roster/WrestlerEditorFrame.h"
+#include "teams/TeamScreen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,9 +21,10 @@
 
 namespace korvanda {
 
-WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
+WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen,
+                               QWidget* parent)
     : WorkingWindow(QStringLiteral("WrestlerScreen"), tr("Roster of All Wrestlers"), parent), meet_(meet),
-      models_(models), dialogs_(dialogs)
+      models_(models), dialogs_(dialogs), teamScreen_(teamScreen)
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -54,14 +60,23 @@ WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs
     side->addStretch();
     layout->addLayout(side, 2);
 
+    auto* matching = new QVBoxLayout;
+    autoMatch_ = new AutoMatchFrame(dialogs_, central);
+    matching->addWidget(autoMatch_);
+    handMatch_ = new HandMatchFrame(meet_, dialogs_, models_, *editor_, *autoMatch_, central);
+    matching->addWidget(handMatch_);
+    matching->addStretch();
+    layout->addLayout(matching, 2);
+
     setCentralWidget(central);
-    resize(1200, 700);
+    resize(1400, 720);
 
     connect(roster_, &TableView::rowClicked, editor_, &WrestlerEditorFrame::rosterClicked);
     connect(roster_, &TableView::rowDoubleClicked, this,
             [this] { editor_->rosterDoubleClicked(attendance_->isChecked()); });
     connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
+    connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);
 }
 
 void WrestlerScreen::load()
@@ -79,6 +94,13 @@ void WrestlerScreen::rosterChanged()
 void WrestlerScreen::sort(int column, bool ascending)
 {
     sortRoster(meet_.roster, column, ascending, stableSort_->isChecked());
+    models_.refresh();
+}
+
+void WrestlerScreen::match()
+{
+    const MatchSettings settings = autoMatch_->settings(fromQt(teamScreen_.matsText()));
+    runMatch(meet_, settings, dialogs_, [this](int percent) { autoMatch_->setProgress(percent); });
     models_.refresh();
 }
 

@@ -7,8 +7,11 @@ class QRadioButton;
 
 namespace korvanda {
 
+class AutoMatchFrame;
 class Dialogs;
+class HandMatchFrame;
 class TableModels;
+class TeamScreen;
 class TableView;
 class WrestlerEditorFrame;
 struct Meet;
@@ -18,7 +21,9 @@ struct Meet;
 class WrestlerScreen : public WorkingWindow {
     Q_OBJECT
 public:
-    WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent = nullptr);
+    // The team window holds the number of mats that the bout order rests on.
+    WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen,
+                   QWidget* parent = nullptr);
 
     // The window's load step: a fresh editor state for the run.
     void load();
@@ -26,12 +31,16 @@ public:
 private:
     void rosterChanged();
     void sort(int column, bool ascending);
+    void match();
 
     Meet& meet_;
     TableModels& models_;
     Dialogs& dialogs_;
+    const TeamScreen& teamScreen_;
     TableView* roster_;
     WrestlerEditorFrame* editor_;
+    AutoMatchFrame* autoMatch_;
+    HandMatchFrame* handMatch_;
     QCheckBox* attendance_;
     QRadioButton* stableSort_;
 };

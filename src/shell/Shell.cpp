@@ -30,7 +30,7 @@ void Shell::loadWindows()
     team_->loadTeamList();
     match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_);
     schedule_ = std::make_unique<ScheduleScreen>();
-    wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_);
+    wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_, *team_);
     wrestler_->load();
     loadOrder_ = {team_.get(), match_.get(), schedule_.get(), wrestler_.get()};
     for (auto* window : loadOrder_)

@@ -1,0 +1,131 @@
+#include "matching/AutoMatchFrame.h"
+
+#include "meet/QtText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace korvanda {
+
+namespace {
+
+QCheckBox* criterion(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(true);
+    return box;
+}
+
+bool on(const QCheckBox* box)
+{
+    return box->checkState() == Qt::Checked;
+}
+
+} // namespace
+
+AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
+    : QGroupBox(tr("Auto Match"), parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("AutoMatchFrame"));
+    auto* grid = new QGridLayout(this);
+
+    age_ = criterion("AgeCheck", tr("Age"), this);
+    weight_ = criterion("WeightCheck", tr("Weight"), this);
+    skill_ = criterion("SkillCheck", tr("Skill"), this);
+    composite_ = criterion("CompCheck", tr("Composite Match"), this);
+    sameTeam_ = criterion("SameTeamCheck", tr("Same-Team Matches"), this);
+
+    const MatchSettings initial;
+    const char* names[limitBoxCount] = {"IdealDiffAgeBox", "MaxDiffAgeBox", "IdealDiffWeightBox", "MaxDiffWeightBox",
+                                        "IdealDiffSkillBox", "MaxDiffSkillBox", "MinBoutsBox", "MaxBoutsBox"};
+    for (int k = 0; k < limitBoxCount; ++k) {
+        auto* box = new QLineEdit(toQt(initial.limits[static_cast<std::size_t>(k)]), this);
+        box->setObjectName(QString::fromLatin1(names[k]));
+        box->setMaximumWidth(50);
+        box->installEventFilter(this);
+        limits_[static_cast<std::size_t>(k)] = box;
+    }
+
+    grid->addWidget(new QLabel(tr("Allowable Difference"), this), 0, 1, 1, 3, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("Ideal"), this), 1, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("Max."), this), 1, 2, Qt::AlignCenter);
+    QCheckBox* rowChecks[] = {age_, weight_, skill_};
+    const QString units[] = {tr("Years"), tr("%"), tr("Levels")};
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(rowChecks[row], row + 2, 0);
+        grid->addWidget(limits_[static_cast<std::size_t>(2 * row)], row + 2, 1);
+        grid->addWidget(limits_[static_cast<std::size_t>(2 * row + 1)], row + 2, 2);
+        grid->addWidget(new QLabel(units[row], this), row + 2, 3);
+    }
+    grid->addWidget(composite_, 5, 0, 1, 2);
+    grid->addWidget(sameTeam_, 5, 2, 1, 2);
+    auto* minLabel = new QLabel(tr("Min Bouts"), this);
+    minLabel->setBuddy(limits_[static_cast<std::size_t>(LimitBox::MinBouts)]);
+    auto* maxLabel = new QLabel(tr("Max Bouts"), this);
+    maxLabel->setBuddy(limits_[static_cast<std::size_t>(LimitBox::MaxBouts)]);
+    grid->addWidget(minLabel, 6, 0);
+    grid->addWidget(limits_[static_cast<std::size_t>(LimitBox::MinBouts)], 6, 1);
+    grid->addWidget(maxLabel, 7, 0);
+    grid->addWidget(limits_[static_cast<std::size_t>(LimitBox::MaxBouts)], 7, 1);
+
+    auto* match = new QPushButton(tr("Match"), this);
+    match->setObjectName(QStringLiteral("AutoGoButton"));
+    match->setAutoDefault(false);
+    grid->addWidget(match, 6, 2, 2, 2);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("AutoMatchProgressBar"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    grid->addWidget(progress_, 8, 0, 1, 4);
+
+    connect(match, &QPushButton::clicked, this, &AutoMatchFrame::matchClicked);
+}
+
+MatchSettings AutoMatchFrame::settings(const std::string& matsText) const
+{
+    MatchSettings settings;
+    settings.ageOn = on(age_);
+    settings.weightOn = on(weight_);
+    settings.skillOn = on(skill_);
+    settings.compositeOn = on(composite_);
+    settings.sameTeamAllowed = on(sameTeam_);
+    for (int k = 0; k < limitBoxCount; ++k)
+        settings.limits[static_cast<std::size_t>(k)] = fromQt(limits_[static_cast<std::size_t>(k)]->text());
+    settings.mats = matsText;
+    return settings;
+}
+
+void AutoMatchFrame::setProgress(int percent)
+{
+    progress_->setValue(percent);
+    // The matching runs inside the click; let the bar and the window repaint.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool AutoMatchFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // Each limit pair is checked as the director moves on from either box;
+    // a focus lost to another window or to a message does not count.
+    if (event->type() == QEvent::FocusOut && !reporting_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (int k = 0; k < limitBoxCount; ++k) {
+                if (limits_[static_cast<std::size_t>(k)] != watched)
+                    continue;
+                reporting_ = true;
+                leaveLimitBox(settings({}), static_cast<LimitBox>(k), dialogs_);
+                reporting_ = false;
+            }
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace korvanda
