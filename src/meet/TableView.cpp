@@ -4,6 +4,7 @@
 #include "meet/TableModel.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace korvanda {
 
@@ -16,23 +17,41 @@ TableView::TableView(Table& table, TableModel& model, QWidget* parent) : QTableV
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (releaseEndsDoubleClick_) {
+            releaseEndsDoubleClick_ = false;
+            return;
+        }
         takeCurrentRow(index);
         emit rowClicked(table_.currentRow());
     });
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        releaseEndsDoubleClick_ = true;
         takeCurrentRow(index);
         emit rowDoubleClicked(table_.currentRow());
-    });
-    // Keyboard users move the selection with the arrows and pick with Enter.
-    connect(this, &QTableView::activated, this, [this](const QModelIndex& index) {
-        takeCurrentRow(index);
-        emit rowClicked(table_.currentRow());
     });
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
         fitColumnsToCaptions();
         showCurrentRow();
     });
     fitColumnsToCaptions();
+}
+
+void TableView::mousePressEvent(QMouseEvent* event)
+{
+    releaseEndsDoubleClick_ = false;
+    QTableView::mousePressEvent(event);
+}
+
+void TableView::keyPressEvent(QKeyEvent* event)
+{
+    // Keyboard users move with the arrows and pick the row with Enter, as a
+    // click would.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+        takeCurrentRow(currentIndex());
+        emit rowClicked(table_.currentRow());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void TableView::takeCurrentRow(const QModelIndex& index)

@@ -24,10 +24,16 @@ signals:
     void rowClicked(int row);
     void rowDoubleClicked(int row);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void takeCurrentRow(const QModelIndex& index);
 
     Table& table_;
+    // The button's release after a double-click is not a click of its own.
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace korvanda
