@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace korvanda;
@@ -80,6 +82,39 @@ private slots:
         QVERIFY(meet.settingsSaved);
         QVERIFY(dir.exists("KorvandaSettings.Csv"));
         QCOMPARE(visibleWorkingWindows(shell), 0);
+    }
+
+    void limitsAndOptionsSurviveARestart()
+    {
+        TempDir dir;
+        dir.write("KorvandaSettings.Csv", "2,\"TextBox\",\"MaxDiffWeightBox\",\"12\"\r\n"
+                                          "1,\"CheckBox\",\"OmitAbsentsCheck\",0\r\n");
+        Meet meet;
+        meet.directory = dir.path();
+        FakeDialogs dialogs;
+        {
+            Shell shell(meet, dialogs);
+            shell.loadWindows();
+            auto& roster = shell.wrestlerScreen();
+            QCOMPARE(roster.findChild<QLineEdit*>(QStringLiteral("MaxDiffWeightBox"))->text(), QStringLiteral("12"));
+            QCOMPARE(roster.findChild<QLineEdit*>(QStringLiteral("MaxDiffAgeBox"))->text(), QStringLiteral("1"));
+            QVERIFY(!shell.teamScreen().omitAbsents());
+            roster.findChild<QLineEdit*>(QStringLiteral("MinBoutsBox"))->setText(QStringLiteral("2"));
+            roster.findChild<QCheckBox*>(QStringLiteral("SameTeamCheck"))->setChecked(false);
+            shell.teamScreen().findChild<QLineEdit*>(QStringLiteral("NumMatsBox"))->setText(QStringLiteral("4"));
+            shell.exitAll();
+        }
+        Meet next;
+        next.directory = dir.path();
+        Shell shell(next, dialogs);
+        shell.loadWindows();
+        auto& roster = shell.wrestlerScreen();
+        QCOMPARE(roster.findChild<QLineEdit*>(QStringLiteral("MinBoutsBox"))->text(), QStringLiteral("2"));
+        QCOMPARE(roster.findChild<QLineEdit*>(QStringLiteral("MaxDiffWeightBox"))->text(), QStringLiteral("12"));
+        QVERIFY(!roster.findChild<QCheckBox*>(QStringLiteral("SameTeamCheck"))->isChecked());
+        QCOMPARE(shell.teamScreen().matsText(), QStringLiteral("4"));
+        QVERIFY(!shell.teamScreen().omitAbsents());
+        QVERIFY(dialogs.shown.empty());
     }
 
     void settingsThatCannotBeWrittenAreTriedAtEveryClose()
