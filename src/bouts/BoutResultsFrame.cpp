@@ -71,7 +71,9 @@ int chosenId(const QButtonGroup* group)
 } // namespace
 
 BoutResultsFrame::BoutResultsFrame(Meet& meet, Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(tr("Results"), parent), meet_(meet), dialogs_(dialogs)
+    : QGroupBox(tr("Results"), parent)
+    , meet_(meet)
+    , dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("BoutResultsFrame"));
     auto* grid = new QGridLayout(this);

@@ -42,9 +42,9 @@ private:
     Meet& meet_;
     Dialogs& dialogs_;
     QLineEdit* boutNumber_;
-    std::array<QLineEdit*, 2> names_{};
-    std::array<QLineEdit*, 2> teams_{};
-    std::array<QLineEdit*, 2> points_{};
+    std::array<QLineEdit*, 2> names_ {};
+    std::array<QLineEdit*, 2> teams_ {};
+    std::array<QLineEdit*, 2> points_ {};
     QButtonGroup* winner_;
     QButtonGroup* winBy_;
     QPushButton* acceptButton_;

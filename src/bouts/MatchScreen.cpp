@@ -28,10 +28,14 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 
 } // namespace
 
-MatchScreen::MatchScreen(
-    Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& team, ScheduleScreen& schedule, QWidget* parent)
-    : WorkingWindow(QStringLiteral("MatchScreen"), tr("Bout List"), parent), meet_(meet), models_(models),
-      dialogs_(dialogs), team_(team), schedule_(schedule)
+MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& team,
+    ScheduleScreen& schedule, QWidget* parent)
+    : WorkingWindow(QStringLiteral("MatchScreen"), tr("Bout List"), parent)
+    , meet_(meet)
+    , models_(models)
+    , dialogs_(dialogs)
+    , team_(team)
+    , schedule_(schedule)
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -52,16 +56,16 @@ MatchScreen::MatchScreen(
     // Writing the printed lists and the tally is joined to this button by
     // the module that writes them.
     auto* writeFilesButton = button("WriteFilesButton", tr("Write Files"), central);
-    for (auto* b : {removeLastButton, scheduleButton, byWeightButton, writeFilesButton})
+    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton })
         side->addWidget(b);
     side->addStretch();
 
     setCentralWidget(central);
     resize(1200, 640);
 
-    QList<QWidget*> tabOrder {boutGrid_};
+    QList<QWidget*> tabOrder { boutGrid_ };
     tabOrder.append(results_->tabStops());
-    tabOrder.append({removeLastButton, scheduleButton, byWeightButton, writeFilesButton});
+    tabOrder.append({ removeLastButton, scheduleButton, byWeightButton, writeFilesButton });
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 

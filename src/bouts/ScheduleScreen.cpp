@@ -30,7 +30,7 @@ std::size_t slot(int mat)
 // table's width, so a mat's bouts read without scrolling sideways.
 void stretchNameColumns(TableView* view)
 {
-    for (const int nameColumn : {1, 3})
+    for (const int nameColumn : { 1, 3 })
         view->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
 }
 
@@ -58,6 +58,13 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
     scroll->setWidget(canvas_);
     setCentralWidget(scroll);
     placeMats();
+}
+
+ScheduleScreen::~ScheduleScreen()
+{
+    // The views read the mat tables to their last moment, so they go before
+    // the tables do.
+    delete takeCentralWidget();
 }
 
 void ScheduleScreen::showSchedule()

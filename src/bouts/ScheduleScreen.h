@@ -18,6 +18,7 @@ class ScheduleScreen : public WorkingWindow {
     Q_OBJECT
 public:
     explicit ScheduleScreen(QWidget* parent = nullptr);
+    ~ScheduleScreen() override;
 
     // What the scheduling fills in; showSchedule() afterwards.
     MatSchedule& schedule() { return schedule_; }
@@ -31,9 +32,9 @@ private:
 
     MatSchedule schedule_;
     QWidget* canvas_;
-    std::array<TableModel*, maxMats> models_{};
-    std::array<TableView*, maxMats> views_{};
-    std::array<QLabel*, maxMats> labels_{};
+    std::array<TableModel*, maxMats> models_ {};
+    std::array<TableView*, maxMats> views_ {};
+    std::array<QLabel*, maxMats> labels_ {};
 };
 
 } // namespace korvanda

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace korvanda;
+using namespace Qt::StringLiterals;
 
 class MatchScreenTest : public QObject {
     Q_OBJECT
@@ -25,10 +26,10 @@ class MatchScreenTest : public QObject {
         TempDir dir;
         Meet meet;
         FakeDialogs dialogs;
-        TableModels models{meet};
-        TeamScreen team{meet, models, dialogs};
+        TableModels models { meet };
+        TeamScreen team { meet, models, dialogs };
         ScheduleScreen schedule;
-        MatchScreen screen{meet, models, dialogs, team, schedule};
+        MatchScreen screen { meet, models, dialogs, team, schedule };
 
         explicit Fixture(int bouts)
         {
@@ -43,7 +44,7 @@ class MatchScreenTest : public QObject {
             screen.show();
         }
 
-        TableView* boutView() { return screen.findChild<TableView*>(QStringLiteral("BoutGrid")); }
+        TableView* boutView() { return screen.findChild<TableView*>(u"BoutGrid"_s); }
         QLineEdit* box(const QString& name) { return screen.findChild<QLineEdit*>(name); }
         QRadioButton* option(const QString& name) { return screen.findChild<QRadioButton*>(name); }
 
@@ -82,17 +83,7 @@ class MatchScreenTest : public QObject {
             names.sort();
             return names;
         }
-        QString shownCell(int row, int column)
-        {
-            return boutView()->model()->index(row - 1, column).data().toString();
-        }
-        std::vector<std::string> boutRow(int row)
-        {
-            std::vector<std::string> cells;
-            for (int c = 0; c < meet.boutGrid.columnCount(); ++c)
-                cells.push_back(meet.boutGrid.cell(row, c));
-            return cells;
-        }
+        QString shownCell(int row, int column) { return boutView()->model()->index(row - 1, column).data().toString(); }
     };
 
 private slots:
@@ -100,42 +91,42 @@ private slots:
     {
         Fixture f(3);
         f.clickRow(2);
-        QCOMPARE(f.box(QStringLiteral("BoutNumberBox"))->text(), QStringLiteral("2"));
-        QCOMPARE(f.box(QStringLiteral("ResultsNameBox1"))->text(), QStringLiteral("Red 2"));
-        QCOMPARE(f.box(QStringLiteral("ResultsTeamBox2"))->text(), QStringLiteral("G"));
+        QCOMPARE(f.box(u"BoutNumberBox"_s)->text(), u"2"_s);
+        QCOMPARE(f.box(u"ResultsNameBox1"_s)->text(), u"Red 2"_s);
+        QCOMPARE(f.box(u"ResultsTeamBox2"_s)->text(), u"G"_s);
 
-        f.type(QStringLiteral("ResultsPointsBox1"), QStringLiteral("7"));
-        f.clickOption(QStringLiteral("WinnerOption2"));
-        f.clickOption(QStringLiteral("WinnerOption1"));
-        f.clickOption(QStringLiteral("WinByOption1"));
-        f.clickOption(QStringLiteral("WinByOption5"));
-        QCOMPARE(f.chosen(), QStringList({QStringLiteral("WinByOption5"), QStringLiteral("WinnerOption1")}));
+        f.type(u"ResultsPointsBox1"_s, u"7"_s);
+        f.clickOption(u"WinnerOption2"_s);
+        f.clickOption(u"WinnerOption1"_s);
+        f.clickOption(u"WinByOption1"_s);
+        f.clickOption(u"WinByOption5"_s);
+        QCOMPARE(f.chosen(), QStringList({ u"WinByOption5"_s, u"WinnerOption1"_s }));
         f.click("AcceptButton");
 
         QVERIFY(f.dialogs.shown.empty());
-        QCOMPARE(f.shownCell(2, BoutColumn::Points1), QStringLiteral("7"));
-        QCOMPARE(f.shownCell(2, BoutColumn::Points2), QStringLiteral("0"));
-        QCOMPARE(f.shownCell(2, BoutColumn::Winner1), QStringLiteral("Decision"));
+        QCOMPARE(f.shownCell(2, BoutColumn::Points1), u"7"_s);
+        QCOMPARE(f.shownCell(2, BoutColumn::Points2), u"0"_s);
+        QCOMPARE(f.shownCell(2, BoutColumn::Winner1), u"Decision"_s);
         QCOMPARE(f.shownCell(2, BoutColumn::Winner2), QString());
         QVERIFY(f.dir.exists("Restore.Csv"));
         // A stored result leaves the frame empty for the next bout.
-        QVERIFY(f.box(QStringLiteral("BoutNumberBox"))->text().isEmpty());
-        QVERIFY(f.box(QStringLiteral("ResultsNameBox1"))->text().isEmpty());
+        QVERIFY(f.box(u"BoutNumberBox"_s)->text().isEmpty());
+        QVERIFY(f.box(u"ResultsNameBox1"_s)->text().isEmpty());
         QVERIFY(f.chosen().isEmpty());
 
         // A typed bout number alone decides the row, whatever the boxes show.
         f.clickRow(1);
-        f.type(QStringLiteral("BoutNumberBox"), QStringLiteral("3"));
-        f.clickOption(QStringLiteral("WinnerOption1"));
-        f.clickOption(QStringLiteral("WinByOption8"));
+        f.type(u"BoutNumberBox"_s, u"3"_s);
+        f.clickOption(u"WinnerOption1"_s);
+        f.clickOption(u"WinByOption8"_s);
         f.click("AcceptButton");
         QVERIFY(f.dialogs.shown.empty());
-        QCOMPARE(f.shownCell(3, BoutColumn::Winner1), QStringLiteral("Scratch"));
-        QCOMPARE(f.shownCell(3, BoutColumn::Winner2), QStringLiteral("Scratch"));
+        QCOMPARE(f.shownCell(3, BoutColumn::Winner1), u"Scratch"_s);
+        QCOMPARE(f.shownCell(3, BoutColumn::Winner2), u"Scratch"_s);
         QCOMPARE(f.meet.boutGrid.cell(1, BoutColumn::Winner1), std::string());
     }
 
-    void refusedResultsKeepTheRowAndShowWhatTheCheckLeft()
+    void refusedResultsKeepTheBoutsAndShowWhatTheCheckLeft()
     {
         struct Case {
             const char* title;
@@ -145,29 +136,27 @@ private slots:
             QStringList chosenAfter;
         };
         const std::vector<Case> cases = {
-            {"no points and no winner for a technical fall", {}, {}, {}, QStringLiteral("WinByOption2"),
-             {"Points must be assigned", "No winner was declared"}, {}, {QStringLiteral("WinByOption2")}},
-            {"blank points beside a score become 0", QStringLiteral("5"), {}, QStringLiteral("WinnerOption2"),
-             QStringLiteral("WinByOption5"), {"Points inconsistent with winner"}, QStringLiteral("0"),
-             {QStringLiteral("WinByOption5"), QStringLiteral("WinnerOption2")}},
-            {"a draw has no winner even when refused", QStringLiteral("4"), QStringLiteral("3"),
-             QStringLiteral("WinnerOption1"), QStringLiteral("WinByOption6"), {"Result should be Decision"},
-             QStringLiteral("3"), {QStringLiteral("WinByOption6")}},
+            { "no points and no winner for a technical fall", {}, {}, {}, u"WinByOption2"_s,
+                { "Points must be assigned", "No winner was declared" }, {}, { u"WinByOption2"_s } },
+            { "blank points beside a score become 0", u"5"_s, {}, u"WinnerOption2"_s, u"WinByOption5"_s,
+                { "Points inconsistent with winner" }, u"0"_s, { u"WinByOption5"_s, u"WinnerOption2"_s } },
+            { "a draw has no winner even when refused", u"4"_s, u"3"_s, u"WinnerOption1"_s, u"WinByOption6"_s,
+                { "Result should be Decision" }, u"3"_s, { u"WinByOption6"_s } },
         };
         for (const Case& c : cases) {
             Fixture f(2);
-            const auto before = f.boutRow(2);
+            const Table before = f.meet.boutGrid;
             f.clickRow(2);
-            f.type(QStringLiteral("ResultsPointsBox1"), c.points1);
-            f.type(QStringLiteral("ResultsPointsBox2"), c.points2);
+            f.type(u"ResultsPointsBox1"_s, c.points1);
+            f.type(u"ResultsPointsBox2"_s, c.points2);
             if (!c.winner.isEmpty())
                 f.clickOption(c.winner);
             f.clickOption(c.winBy);
             f.click("AcceptButton");
             QVERIFY2(f.dialogs.shown == c.messages, c.title);
-            QVERIFY2(f.boutRow(2) == before, c.title);
-            QVERIFY2(f.box(QStringLiteral("BoutNumberBox"))->text() == QStringLiteral("2"), c.title);
-            QVERIFY2(f.box(QStringLiteral("ResultsPointsBox2"))->text() == c.points2After, c.title);
+            QVERIFY2(f.meet.boutGrid == before, c.title);
+            QVERIFY2(f.box(u"BoutNumberBox"_s)->text() == u"2"_s, c.title);
+            QVERIFY2(f.box(u"ResultsPointsBox2"_s)->text() == c.points2After, c.title);
             QVERIFY2(f.chosen() == c.chosenAfter, c.title);
         }
     }
@@ -183,25 +172,25 @@ private slots:
         f.models.refresh();
 
         f.clickRow(1);
-        QCOMPARE(f.chosen(), QStringList({QStringLiteral("WinByOption4"), QStringLiteral("WinnerOption2")}));
-        QCOMPARE(f.option(QStringLiteral("WinByOption4"))->text(), QStringLiteral("Majority Decision"));
-        QCOMPARE(f.box(QStringLiteral("ResultsPointsBox2"))->text(), QStringLiteral("10"));
+        QCOMPARE(f.chosen(), QStringList({ u"WinByOption4"_s, u"WinnerOption2"_s }));
+        QCOMPARE(f.option(u"WinByOption4"_s)->text(), u"Majority Decision"_s);
+        QCOMPARE(f.box(u"ResultsPointsBox2"_s)->text(), u"10"_s);
         f.clickRow(2);
-        QCOMPARE(f.chosen(), QStringList({QStringLiteral("WinByOption6")}));
+        QCOMPARE(f.chosen(), QStringList({ u"WinByOption6"_s }));
         // A bout without a result switches every choice off again.
         f.clickRow(3);
         QVERIFY(f.chosen().isEmpty());
-        QCOMPARE(f.box(QStringLiteral("ResultsPointsBox1"))->text(), QString());
+        QCOMPARE(f.box(u"ResultsPointsBox1"_s)->text(), QString());
 
         f.clickRow(1);
         f.click("ClearButton");
         QVERIFY(f.chosen().isEmpty());
-        for (const char* name : {"BoutNumberBox", "ResultsNameBox1", "ResultsTeamBox2", "ResultsPointsBox2"})
+        for (const char* name : { "BoutNumberBox", "ResultsNameBox1", "ResultsTeamBox2", "ResultsPointsBox2" })
             QVERIFY2(f.box(QString::fromLatin1(name))->text().isEmpty(), name);
         // The options still choose one at a time after being switched off.
-        f.clickOption(QStringLiteral("WinnerOption1"));
-        f.clickOption(QStringLiteral("WinnerOption2"));
-        QCOMPARE(f.chosen(), QStringList({QStringLiteral("WinnerOption2")}));
+        f.clickOption(u"WinnerOption1"_s);
+        f.clickOption(u"WinnerOption2"_s);
+        QCOMPARE(f.chosen(), QStringList({ u"WinnerOption2"_s }));
     }
 
     void removeLastAsksAndLeavesTheFrameAlone()
@@ -210,7 +199,7 @@ private slots:
         f.meet.roster.setCell(1, RosterColumn::Name, "Red 3");
         f.meet.roster.setCell(1, RosterColumn::Bouts, "1,3");
         f.clickRow(1);
-        f.dialogs.queueAnswers({false, true});
+        f.dialogs.queueAnswers({ false, true });
 
         f.click("RemoveLastButton");
         QCOMPARE(f.meet.boutGrid.rowCount(), 4);
@@ -220,15 +209,15 @@ private slots:
         QCOMPARE(f.boutView()->model()->rowCount(), 2);
         QCOMPARE(f.meet.roster.cell(1, RosterColumn::Bouts), std::string("1"));
         QVERIFY(f.dir.exists("Restore.Csv"));
-        QCOMPARE(f.box(QStringLiteral("BoutNumberBox"))->text(), QStringLiteral("1"));
-        QCOMPARE(f.box(QStringLiteral("ResultsNameBox1"))->text(), QStringLiteral("Red 1"));
+        QCOMPARE(f.box(u"BoutNumberBox"_s)->text(), u"1"_s);
+        QCOMPARE(f.box(u"ResultsNameBox1"_s)->text(), u"Red 1"_s);
     }
 
     void schedulingUsesTheTeamWindowsMatsAndFillsTheMatWindow()
     {
         Fixture f(7);
-        auto* mats = f.team.findChild<QLineEdit*>(QStringLiteral("NumMatsBox"));
-        auto matTable = [&f](int mat) { return f.schedule.findChild<TableView*>(QStringLiteral("ScheduleGrid%1").arg(mat)); };
+        auto* mats = f.team.findChild<QLineEdit*>(u"NumMatsBox"_s);
+        auto matTable = [&f](int mat) { return f.schedule.findChild<TableView*>(u"ScheduleGrid%1"_s.arg(mat)); };
         auto boutsOn = [&](int mat) {
             QStringList bouts;
             for (int row = 0; row < matTable(mat)->model()->rowCount(); ++row)
@@ -242,12 +231,12 @@ private slots:
             return shown.join(QLatin1Char(' '));
         };
 
-        mats->setText(QStringLiteral("3"));
+        mats->setText(u"3"_s);
         f.click("ScheduleButton");
-        QCOMPARE(matColumn(), QStringLiteral("1 2 3 1 2 3 1"));
-        QCOMPARE(boutsOn(1), QStringList({QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("7")}));
-        QCOMPARE(matTable(2)->model()->index(1, 1).data().toString(), QStringLiteral("Red 5"));
-        QCOMPARE(matTable(3)->model()->index(0, 4).data().toString(), QStringLiteral("G"));
+        QCOMPARE(matColumn(), u"1 2 3 1 2 3 1"_s);
+        QCOMPARE(boutsOn(1), QStringList({ u"1"_s, u"4"_s, u"7"_s }));
+        QCOMPARE(matTable(2)->model()->index(1, 1).data().toString(), u"Red 5"_s);
+        QCOMPARE(matTable(3)->model()->index(0, 4).data().toString(), u"G"_s);
         // The mat window is filled but waits for the Window menu.
         QVERIFY(!f.schedule.isVisible());
         f.schedule.show();
@@ -255,10 +244,10 @@ private slots:
             QVERIFY2(matTable(mat)->isVisible() == (mat <= 3), qPrintable(QString::number(mat)));
 
         // Seven bouts on two mats: the 4th lightest sum is mat 1's limit.
-        mats->setText(QStringLiteral("2"));
+        mats->setText(u"2"_s);
         f.click("ScheduleByWeightButton");
-        QCOMPARE(matColumn(), QStringLiteral("1 1 1 1 2 2 2"));
-        QCOMPARE(boutsOn(2), QStringList({QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7")}));
+        QCOMPARE(matColumn(), u"1 1 1 1 2 2 2"_s);
+        QCOMPARE(boutsOn(2), QStringList({ u"5"_s, u"6"_s, u"7"_s }));
         for (int mat = 1; mat <= 6; ++mat)
             QVERIFY2(matTable(mat)->isVisible() == (mat <= 2), qPrintable(QString::number(mat)));
         const QRect left = matTable(1)->geometry();
@@ -268,10 +257,10 @@ private slots:
         QVERIFY(f.dialogs.shown.empty());
 
         // A mat count the window cannot show changes nothing.
-        mats->setText(QStringLiteral("7"));
+        mats->setText(u"7"_s);
         f.click("ScheduleButton");
-        QCOMPARE(f.dialogs.shown, std::vector<std::string>({"The number of mats must be from 1 to 6."}));
-        QCOMPARE(matColumn(), QStringLiteral("1 1 1 1 2 2 2"));
+        QCOMPARE(f.dialogs.shown, std::vector<std::string>({ "The number of mats must be from 1 to 6." }));
+        QCOMPARE(matColumn(), u"1 1 1 1 2 2 2"_s);
         QVERIFY(!matTable(3)->isVisible());
     }
 
@@ -285,36 +274,34 @@ private slots:
 
         // Tab runs through the frame to the window's buttons and back round;
         // an option group is one stop, its arrows choose within it.
-        f.box(QStringLiteral("BoutNumberBox"))->setFocus();
+        f.box(u"BoutNumberBox"_s)->setFocus();
         QStringList visited;
         for (int k = 0; k < 13; ++k) {
             visited.append(focused());
             press(Qt::Key_Tab);
         }
         QCOMPARE(visited,
-            QStringList({QStringLiteral("BoutNumberBox"), QStringLiteral("ResultsPointsBox1"),
-                QStringLiteral("ResultsPointsBox2"), QStringLiteral("WinnerOption1"), QStringLiteral("WinByOption1"),
-                QStringLiteral("AcceptButton"), QStringLiteral("ClearButton"), QStringLiteral("RemoveLastButton"),
-                QStringLiteral("ScheduleButton"), QStringLiteral("ScheduleByWeightButton"),
-                QStringLiteral("WriteFilesButton"), QStringLiteral("BoutGrid"), QStringLiteral("BoutNumberBox")}));
+            QStringList({ u"BoutNumberBox"_s, u"ResultsPointsBox1"_s, u"ResultsPointsBox2"_s, u"WinnerOption1"_s,
+                u"WinByOption1"_s, u"AcceptButton"_s, u"ClearButton"_s, u"RemoveLastButton"_s, u"ScheduleButton"_s,
+                u"ScheduleByWeightButton"_s, u"WriteFilesButton"_s, u"BoutGrid"_s, u"BoutNumberBox"_s }));
 
         f.boutView()->setFocus();
         press(Qt::Key_Down);
         press(Qt::Key_Down);
         press(Qt::Key_Return);
-        QCOMPARE(f.box(QStringLiteral("BoutNumberBox"))->text(), QStringLiteral("2"));
-        f.box(QStringLiteral("ResultsPointsBox1"))->setFocus();
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+        QCOMPARE(f.box(u"BoutNumberBox"_s)->text(), u"2"_s);
+        f.box(u"ResultsPointsBox1"_s)->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), u"1"_s);
         press(Qt::Key_Tab);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("16"));
+        QTest::keyClicks(QApplication::focusWidget(), u"16"_s);
         press(Qt::Key_Tab);
         press(Qt::Key_Down);
         press(Qt::Key_Space);
         press(Qt::Key_Tab);
-        QCOMPARE(focused(), QStringLiteral("WinByOption1"));
+        QCOMPARE(focused(), u"WinByOption1"_s);
         press(Qt::Key_Down);
         press(Qt::Key_Space);
-        QCOMPARE(f.chosen(), QStringList({QStringLiteral("WinByOption2"), QStringLiteral("WinnerOption2")}));
+        QCOMPARE(f.chosen(), QStringList({ u"WinByOption2"_s, u"WinnerOption2"_s }));
         press(Qt::Key_Tab);
         press(Qt::Key_Space);
         QVERIFY(f.dialogs.shown.empty());
