@@ -26,14 +26,6 @@ std::size_t slot(int mat)
     return static_cast<std::size_t>(mat - 1);
 }
 
-// The names share what the narrow bout and team columns leave of the
-// table's width, so a mat's bouts read without scrolling sideways.
-void stretchNameColumns(TableView* view)
-{
-    for (const int nameColumn : { 1, 3 })
-        view->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
-}
-
 } // namespace
 
 ScheduleScreen::ScheduleScreen(QWidget* parent)
@@ -48,7 +40,10 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
         auto* view = new TableView(schedule_.mat(m), *model, canvas_);
         view->setObjectName(QStringLiteral("ScheduleGrid%1").arg(m));
         view->setTabKeyNavigation(false);
-        stretchNameColumns(view);
+        // The names share what the narrow bout and team columns leave of
+        // the table's width, so a mat's bouts read without scrolling sideways.
+        for (const int nameColumn : { 1, 3 })
+            view->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
         auto* label = new QLabel(toQt(matCaption(m)), canvas_);
         label->setObjectName(QStringLiteral("MatLabel%1").arg(m));
         models_[slot(m)] = model;
@@ -71,7 +66,6 @@ void ScheduleScreen::showSchedule()
 {
     for (int m = 1; m <= maxMats; ++m) {
         models_[slot(m)]->refresh();
-        stretchNameColumns(views_[slot(m)]);
         // A mat's list is read, not picked from.
         views_[slot(m)]->clearSelection();
     }

@@ -91,6 +91,7 @@ private slots:
                     qPrintable(where));
                 QVERIFY2(caption->geometry().bottom() < table->geometry().top(), qPrintable(where));
                 QVERIFY2(canvas->rect().contains(table->geometry()), qPrintable(where));
+                QVERIFY2(!table->selectionModel()->hasSelection(), qPrintable(where));
                 // A mat's whole row reads without scrolling sideways, names wide.
                 QVERIFY2(!table->horizontalScrollBar()->isVisible(), qPrintable(where));
                 QVERIFY2(table->horizontalHeader()->sectionSize(1) > 2 * table->horizontalHeader()->sectionSize(2),
