@@ -5,7 +5,6 @@
 #include "meet/TableModel.h"
 #include "meet/TableView.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -104,8 +103,8 @@ void ScheduleScreen::placeMats()
     auto* scroll = static_cast<QScrollArea*>(centralWidget());
     const int frame = 2 * scroll->frameWidth();
     QSize wanted(canvas_->width() + frame, canvas_->height() + frame + menuBar()->sizeHint().height());
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    if (const QScreen* shownOn = screen())
+        wanted = wanted.boundedTo(shownOn->availableGeometry().size());
     resize(wanted);
 }
 
