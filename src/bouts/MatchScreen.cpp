@@ -53,8 +53,6 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     auto* removeLastButton = button("RemoveLastButton", tr("Remove Last"), central);
     auto* scheduleButton = button("ScheduleButton", tr("Schedule"), central);
     auto* byWeightButton = button("ScheduleByWeightButton", tr("Schedule by Weight"), central);
-    // Writing the printed lists and the tally is joined to this button by
-    // the module that writes them.
     auto* writeFilesButton = button("WriteFilesButton", tr("Write Files"), central);
     for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton })
         side->addWidget(b);
