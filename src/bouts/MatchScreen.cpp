@@ -1,24 +1,90 @@
 #include "bouts/MatchScreen.h"
 
+#include "bouts/BoutResultsFrame.h"
+#include "bouts/MatSchedule.h"
+#include "bouts/ScheduleScreen.h"
+#include "handmatch/BoutRemoval.h"
 #include "meet/Meet.h"
+#include "meet/QtText.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
+#include "teams/TeamScreen.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace korvanda {
 
-MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
-    : WorkingWindow(QStringLiteral("MatchScreen"), tr("Bout List"), parent), meet_(meet), models_(models),
-      dialogs_(dialogs)
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& team,
+    ScheduleScreen& schedule, QWidget* parent)
+    : WorkingWindow(QStringLiteral("MatchScreen"), tr("Bout List"), parent)
+    , meet_(meet)
+    , models_(models)
+    , dialogs_(dialogs)
+    , team_(team)
+    , schedule_(schedule)
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     boutGrid_ = new TableView(meet_.boutGrid, models_.boutGrid(), central);
     boutGrid_->setObjectName(QStringLiteral("BoutGrid"));
+    // Tab leaves the list for the results frame; the arrows move in it.
+    boutGrid_->setTabKeyNavigation(false);
     layout->addWidget(boutGrid_, 1);
+
+    auto* side = new QVBoxLayout;
+    layout->addLayout(side);
+    results_ = new BoutResultsFrame(meet_, dialogs_, central);
+    side->addWidget(results_);
+
+    auto* removeLastButton = button("RemoveLastButton", tr("Remove Last"), central);
+    auto* scheduleButton = button("ScheduleButton", tr("Schedule"), central);
+    auto* byWeightButton = button("ScheduleByWeightButton", tr("Schedule by Weight"), central);
+    auto* writeFilesButton = button("WriteFilesButton", tr("Write Files"), central);
+    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton })
+        side->addWidget(b);
+    side->addStretch();
+
     setCentralWidget(central);
     resize(1200, 640);
+
+    QList<QWidget*> tabOrder { boutGrid_ };
+    tabOrder.append(results_->tabStops());
+    tabOrder.append({ removeLastButton, scheduleButton, byWeightButton, writeFilesButton });
+    for (qsizetype k = 1; k < tabOrder.size(); ++k)
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+
+    connect(boutGrid_, &TableView::rowClicked, results_, &BoutResultsFrame::boutClicked);
+    connect(results_, &BoutResultsFrame::boutsChanged, &models_, &TableModels::refresh);
+    connect(removeLastButton, &QPushButton::clicked, this, &MatchScreen::removeLast);
+    connect(scheduleButton, &QPushButton::clicked, this, [this] { scheduleMats(false); });
+    connect(byWeightButton, &QPushButton::clicked, this, [this] { scheduleMats(true); });
+}
+
+void MatchScreen::removeLast()
+{
+    removeLastBout(meet_, dialogs_);
+    models_.refresh();
+}
+
+void MatchScreen::scheduleMats(bool byWeight)
+{
+    if (scheduleBouts(meet_, fromQt(team_.matsText()), byWeight, dialogs_, schedule_.schedule()))
+        schedule_.showSchedule();
+    models_.refresh();
 }
 
 } // namespace korvanda

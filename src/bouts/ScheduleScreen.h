@@ -1,28 +1,40 @@
 #pragma once
 
-#include "meet/Table.h"
+#include "bouts/MatSchedule.h"
 #include "shell/WorkingWindow.h"
 
 #include <array>
 
 class QLabel;
+class QWidget;
 
 namespace korvanda {
 
 class TableModel;
 class TableView;
 
-// One table of bouts per mat, six at the most.
+// One table of bouts per mat, six at the most, each under its caption.
 class ScheduleScreen : public WorkingWindow {
     Q_OBJECT
 public:
     explicit ScheduleScreen(QWidget* parent = nullptr);
+    ~ScheduleScreen() override;
+
+    // What the scheduling fills in; showSchedule() afterwards.
+    MatSchedule& schedule() { return schedule_; }
+
+    // Shows the scheduled mats and hides the others, laid out for their
+    // number: odd mats on the left, even mats on the right.
+    void showSchedule();
 
 private:
-    std::array<Table, 6> grids_;
-    std::array<TableModel*, 6> models_{};
-    std::array<TableView*, 6> views_{};
-    std::array<QLabel*, 6> labels_{};
+    void placeMats();
+
+    MatSchedule schedule_;
+    QWidget* canvas_;
+    std::array<TableModel*, maxMats> models_ {};
+    std::array<TableView*, maxMats> views_ {};
+    std::array<QLabel*, maxMats> labels_ {};
 };
 
 } // namespace korvanda

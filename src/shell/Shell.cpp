@@ -28,8 +28,8 @@ void Shell::loadWindows()
 {
     team_ = std::make_unique<TeamScreen>(meet_, *models_, dialogs_);
     team_->loadTeamList();
-    match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_);
     schedule_ = std::make_unique<ScheduleScreen>();
+    match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_, *team_, *schedule_);
     wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_, *team_);
     wrestler_->load();
     loadOrder_ = {team_.get(), match_.get(), schedule_.get(), wrestler_.get()};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "bouts/ResultEntry.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+
+namespace korvanda {
+
+class Dialogs;
+struct Meet;
+
+// The "Results" frame of the bout window: one bout's points, winner and
+// result type, with "Accept" and "Clear".
+class BoutResultsFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    BoutResultsFrame(Meet& meet, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The controls as the director left them.
+    ResultEntry contents() const;
+    void show(const ResultEntry& entry);
+
+    // A click on a bout row, after the clicked row became the current row.
+    void boutClicked(int row);
+    void accept();
+    void clear();
+
+    // The controls in the order the Tab key visits them.
+    QList<QWidget*> tabStops() const;
+
+signals:
+    // The bout list may have changed; the views should show it.
+    void boutsChanged();
+
+private:
+    Meet& meet_;
+    Dialogs& dialogs_;
+    QLineEdit* boutNumber_;
+    std::array<QLineEdit*, 2> names_ {};
+    std::array<QLineEdit*, 2> teams_ {};
+    std::array<QLineEdit*, 2> points_ {};
+    QButtonGroup* winner_;
+    QButtonGroup* winBy_;
+    QPushButton* acceptButton_;
+    QPushButton* clearButton_;
+};
+
+} // namespace korvanda
