@@ -3,6 +3,7 @@
 #include "bouts/BoutResultsFrame.h"
 #include "bouts/MatSchedule.h"
 #include "bouts/ScheduleScreen.h"
+#include "bouts/WriteFiles.h"
 #include "handmatch/BoutRemoval.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
@@ -10,7 +11,9 @@
 #include "meet/TableView.h"
 #include "teams/TeamScreen.h"
 
+#include <QDate>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -72,6 +75,7 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     connect(removeLastButton, &QPushButton::clicked, this, &MatchScreen::removeLast);
     connect(scheduleButton, &QPushButton::clicked, this, [this] { scheduleMats(false); });
     connect(byWeightButton, &QPushButton::clicked, this, [this] { scheduleMats(true); });
+    connect(writeFilesButton, &QPushButton::clicked, this, &MatchScreen::writeFiles);
 }
 
 void MatchScreen::removeLast()
@@ -85,6 +89,17 @@ void MatchScreen::scheduleMats(bool byWeight)
     if (scheduleBouts(meet_, fromQt(team_.matsText()), byWeight, dialogs_, schedule_.schedule()))
         schedule_.showSchedule();
     models_.refresh();
+}
+
+void MatchScreen::writeFiles()
+{
+    // The date line of the bout sheets speaks the system's language.
+    const QDate today = QDate::currentDate();
+    const QLocale locale = QLocale::system();
+    const PrintDate date{fromQt(locale.dayName(today.dayOfWeek(), QLocale::LongFormat)),
+                         fromQt(locale.monthName(today.month(), QLocale::ShortFormat)), today.day(), today.year()};
+    const ListOptions options{team_.omitAbsents(), team_.bListSkills(), team_.bSheetSkills()};
+    korvanda::writeFiles(meet_, options, date, dialogs_);
 }
 
 } // namespace korvanda

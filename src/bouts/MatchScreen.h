@@ -24,6 +24,7 @@ public:
 private:
     void removeLast();
     void scheduleMats(bool byWeight);
+    void writeFiles();
 
     Meet& meet_;
     TableModels& models_;

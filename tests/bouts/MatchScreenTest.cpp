@@ -7,7 +7,9 @@
 #include "support/TempDir.h"
 #include "teams/TeamScreen.h"
 
+#include <QDate>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -87,6 +89,22 @@ class MatchScreenTest : public QObject {
     };
 
 private slots:
+    void writeFilesWritesEveryListWithTodaysDate()
+    {
+        Fixture f(2);
+        f.meet.teamList.setCell(1, 0, "Riverbend Otters");
+        f.click("WriteFilesButton");
+        for (const char* name : {"Restore.Csv", "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt",
+                                 "ScoreTally.Txt"})
+            QVERIFY2(f.dir.exists(name), name);
+        const QDate today = QDate::currentDate();
+        const QString dayName = QLocale::system().dayName(today.dayOfWeek(), QLocale::LongFormat);
+        const QString sheets = QString::fromLatin1(f.dir.read("BoutSheets.Txt"));
+        QVERIFY(sheets.contains(dayName + u", "_s));
+        QVERIFY(sheets.contains(u" %1 %2\r\n"_s.arg(today.day()).arg(today.year())));
+        QVERIFY(f.dialogs.shown.empty());
+    }
+
     void resultsEnteredWithTheMouseAreStoredAndShown()
     {
         Fixture f(3);
