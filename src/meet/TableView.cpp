@@ -30,7 +30,7 @@ TableView::TableView(Table& table, TableModel& model, QWidget* parent) : QTableV
         emit rowDoubleClicked(table_.currentRow());
     });
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
-        fitColumnsToCaptions();
+        applyColumnWidths();
         showCurrentRow();
     });
     fitColumnsToCaptions();
@@ -71,8 +71,15 @@ void TableView::fitColumnsToCaptions()
         const QString caption = QString::fromLatin1(table_.cell(0, c).c_str());
         const int byCaption = static_cast<int>(caption.size()) * charWidth * 3 / 5;
         const int byText = fontMetrics().horizontalAdvance(caption.trimmed()) + 2 * charWidth;
-        setColumnWidth(c, std::max(byCaption, byText));
+        columnWidths_.append(std::max(byCaption, byText));
     }
+    applyColumnWidths();
+}
+
+void TableView::applyColumnWidths()
+{
+    for (int c = 0; c < columnWidths_.size() && c < model()->columnCount(); ++c)
+        setColumnWidth(c, columnWidths_[c]);
 }
 
 void TableView::showCurrentRow()

@@ -14,8 +14,6 @@ class TableView : public QTableView {
 public:
     TableView(Table& table, TableModel& model, QWidget* parent = nullptr);
 
-    // Column widths from the captions' own spaces, as the meet's tables set them.
-    void fitColumnsToCaptions();
     // Selects the table's current row, as after a change by the program.
     void showCurrentRow();
 
@@ -30,8 +28,13 @@ protected:
 
 private:
     void takeCurrentRow(const QModelIndex& index);
+    // Column widths from the captions' own spaces as the table starts, kept
+    // when later captions lose their spaces (the matching writes bare ones).
+    void fitColumnsToCaptions();
+    void applyColumnWidths();
 
     Table& table_;
+    QList<int> columnWidths_;
     // The button's release after a double-click is not a click of its own.
     bool releaseEndsDoubleClick_ = false;
 };
