@@ -2,6 +2,7 @@
 
 #include "meet/Meet.h"
 #include "meet/QtText.h"
+#include "shell/NamedControls.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -17,27 +18,12 @@ namespace korvanda {
 
 namespace {
 
-QLineEdit* box(const QString& name, QWidget* parent)
-{
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // Names and teams only show whom the bout is between; Tab passes them by.
 QLineEdit* shownBox(const QString& name, QWidget* parent)
 {
-    auto* b = box(name, parent);
+    auto* b = namedBox(name, parent);
     b->setReadOnly(true);
     b->setFocusPolicy(Qt::ClickFocus);
-    return b;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -78,7 +64,7 @@ BoutResultsFrame::BoutResultsFrame(Meet& meet, Dialogs& dialogs, QWidget* parent
     setObjectName(QStringLiteral("BoutResultsFrame"));
     auto* grid = new QGridLayout(this);
 
-    boutNumber_ = box(QStringLiteral("BoutNumberBox"), this);
+    boutNumber_ = namedBox(QStringLiteral("BoutNumberBox"), this);
     boutNumber_->setMaximumWidth(60);
     grid->addWidget(new QLabel(tr("Bout"), this), 0, 0);
     grid->addWidget(boutNumber_, 0, 1, Qt::AlignLeft);
@@ -102,7 +88,7 @@ BoutResultsFrame::BoutResultsFrame(Meet& meet, Dialogs& dialogs, QWidget* parent
         names_[k]->setMinimumWidth(180);
         teams_[k] = shownBox(QStringLiteral("ResultsTeamBox%1").arg(wrestler), this);
         teams_[k]->setMaximumWidth(70);
-        points_[k] = box(QStringLiteral("ResultsPointsBox%1").arg(wrestler), this);
+        points_[k] = namedBox(QStringLiteral("ResultsPointsBox%1").arg(wrestler), this);
         points_[k]->setMaximumWidth(60);
         grid->addWidget(names_[k], 2 + k, 1);
         grid->addWidget(teams_[k], 2 + k, 2);
@@ -124,8 +110,8 @@ BoutResultsFrame::BoutResultsFrame(Meet& meet, Dialogs& dialogs, QWidget* parent
     grid->addWidget(winByFrame, 4, 1, 1, 3);
 
     auto* commands = new QHBoxLayout;
-    acceptButton_ = button("AcceptButton", tr("Accept"), this);
-    clearButton_ = button("ClearButton", tr("Clear"), this);
+    acceptButton_ = namedButton("AcceptButton", tr("Accept"), this);
+    clearButton_ = namedButton("ClearButton", tr("Clear"), this);
     commands->addWidget(acceptButton_);
     commands->addWidget(clearButton_);
     commands->addStretch();

@@ -10,6 +10,7 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "teams/TeamScreen.h"
+#include "shell/NamedControls.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -18,18 +19,6 @@
 #include <QVBoxLayout>
 
 namespace korvanda {
-
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& team,
     ScheduleScreen& schedule, QWidget* parent)
@@ -53,10 +42,10 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     results_ = new BoutResultsFrame(meet_, dialogs_, central);
     side->addWidget(results_);
 
-    auto* removeLastButton = button("RemoveLastButton", tr("Remove Last"), central);
-    auto* scheduleButton = button("ScheduleButton", tr("Schedule"), central);
-    auto* byWeightButton = button("ScheduleByWeightButton", tr("Schedule by Weight"), central);
-    auto* writeFilesButton = button("WriteFilesButton", tr("Write Files"), central);
+    auto* removeLastButton = namedButton("RemoveLastButton", tr("Remove Last"), central);
+    auto* scheduleButton = namedButton("ScheduleButton", tr("Schedule"), central);
+    auto* byWeightButton = namedButton("ScheduleByWeightButton", tr("Schedule by Weight"), central);
+    auto* writeFilesButton = namedButton("WriteFilesButton", tr("Write Files"), central);
     for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton })
         side->addWidget(b);
     side->addStretch();

@@ -8,6 +8,7 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "roster/WrestlerEditorFrame.h"
+#include "shell/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,18 +18,6 @@
 #include <QPushButton>
 
 namespace korvanda {
-
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
                                AutoMatchFrame& autoMatch, QWidget* parent)
@@ -48,10 +37,10 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
 
     findBest_ = new QCheckBox(tr("Find Best Hand Match"), this);
     findBest_->setObjectName(QStringLiteral("FindBestCheck"));
-    auto* add = button("HandMatchAddButton", tr("Add"), this);
-    auto* cancelButton = button("HandMatchCancelButton", tr("Cancel"), this);
-    auto* removeLastButton = button("HandMatchRemoveLastButton", tr("Remove Last Bout"), this);
-    editButton_ = button("HandMatchEditButton", {}, this);
+    auto* add = namedButton("HandMatchAddButton", tr("Add"), this);
+    auto* cancelButton = namedButton("HandMatchCancelButton", tr("Cancel"), this);
+    auto* removeLastButton = namedButton("HandMatchRemoveLastButton", tr("Remove Last Bout"), this);
+    editButton_ = namedButton("HandMatchEditButton", {}, this);
     boutNumber_ = new QLineEdit(this);
     boutNumber_->setObjectName(QStringLiteral("HandMatchEditBoutNumber"));
     boutNumber_->setMaximumWidth(60);

@@ -1,6 +1,7 @@
 #include "matching/AutoMatchFrame.h"
 
 #include "meet/QtText.h"
+#include "shell/NamedControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,14 +16,6 @@ namespace korvanda {
 
 namespace {
 
-QCheckBox* criterion(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setChecked(true);
-    return box;
-}
-
 bool on(const QCheckBox* box)
 {
     return box->checkState() == Qt::Checked;
@@ -36,11 +29,11 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("AutoMatchFrame"));
     auto* grid = new QGridLayout(this);
 
-    age_ = criterion("AgeCheck", tr("Age"), this);
-    weight_ = criterion("WeightCheck", tr("Weight"), this);
-    skill_ = criterion("SkillCheck", tr("Skill"), this);
-    composite_ = criterion("CompCheck", tr("Composite Match"), this);
-    sameTeam_ = criterion("SameTeamCheck", tr("Same-Team Matches"), this);
+    age_ = namedCheck("AgeCheck", tr("Age"), true, this);
+    weight_ = namedCheck("WeightCheck", tr("Weight"), true, this);
+    skill_ = namedCheck("SkillCheck", tr("Skill"), true, this);
+    composite_ = namedCheck("CompCheck", tr("Composite Match"), true, this);
+    sameTeam_ = namedCheck("SameTeamCheck", tr("Same-Team Matches"), true, this);
 
     const MatchSettings initial;
     const char* names[limitBoxCount] = {"IdealDiffAgeBox", "MaxDiffAgeBox", "IdealDiffWeightBox", "MaxDiffWeightBox",

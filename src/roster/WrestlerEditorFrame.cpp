@@ -3,6 +3,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
+#include "shell/NamedControls.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -15,21 +16,6 @@
 namespace korvanda {
 
 namespace {
-
-QLineEdit* box(const char* name, QWidget* parent)
-{
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 Qt::CheckState toQt(CheckState state)
 {
@@ -64,14 +50,14 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
 {
     setObjectName(QStringLiteral("EditWrestlerFrame"));
     auto* form = new QFormLayout(this);
-    name_ = box("NameBox", this);
-    age_ = box("AgeBox", this);
-    weight_ = box("WeightBox", this);
-    skill_ = box("SkillBox", this);
-    team_ = box("TeamBox", this);
+    name_ = namedBox("NameBox", this);
+    age_ = namedBox("AgeBox", this);
+    weight_ = namedBox("WeightBox", this);
+    skill_ = namedBox("SkillBox", this);
+    team_ = namedBox("TeamBox", this);
     present_ = new QCheckBox(tr("Here"), this);
     present_->setObjectName(QStringLiteral("PresentCheck"));
-    bouts_ = box("BoutsBox", this);
+    bouts_ = namedBox("BoutsBox", this);
     bouts_->setReadOnly(true);
     form->addRow(tr("Name"), name_);
     form->addRow(tr("Age"), age_);
@@ -82,10 +68,10 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
     form->addRow(tr("Bouts"), bouts_);
 
     auto* buttons = new QHBoxLayout;
-    auto* add = button("EditAddButton", tr("Add"), this);
-    auto* replace = button("EditReplaceButton", tr("Replace"), this);
-    auto* remove = button("EditDeleteButton", tr("Delete"), this);
-    auto* cancelButton = button("EditCancelButton", tr("Cancel"), this);
+    auto* add = namedButton("EditAddButton", tr("Add"), this);
+    auto* replace = namedButton("EditReplaceButton", tr("Replace"), this);
+    auto* remove = namedButton("EditDeleteButton", tr("Delete"), this);
+    auto* cancelButton = namedButton("EditCancelButton", tr("Cancel"), this);
     for (auto* b : {add, replace, remove, cancelButton})
         buttons->addWidget(b);
     form->addRow(buttons);

@@ -10,6 +10,7 @@
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
+#include "shell/NamedControls.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,25 +23,6 @@
 #include <QVBoxLayout>
 
 namespace korvanda {
-
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setChecked(true);
-    return box;
-}
-
-} // namespace
 
 TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
     : WorkingWindow(QStringLiteral("TeamScreen"), tr("Team List"), parent), meet_(meet), models_(models),
@@ -67,10 +49,10 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
         form->addRow(labels[k], boxes_[k]);
     }
     auto* editButtons = new QHBoxLayout;
-    auto* add = button("AddButton", tr("Add"), editFrame);
-    auto* replace = button("ReplaceButton", tr("Replace"), editFrame);
-    auto* remove = button("DeleteButton", tr("Delete"), editFrame);
-    auto* clear = button("ClearButton", tr("Clear"), editFrame);
+    auto* add = namedButton("AddButton", tr("Add"), editFrame);
+    auto* replace = namedButton("ReplaceButton", tr("Replace"), editFrame);
+    auto* remove = namedButton("DeleteButton", tr("Delete"), editFrame);
+    auto* clear = namedButton("ClearButton", tr("Clear"), editFrame);
     for (auto* b : {add, replace, remove, clear})
         editButtons->addWidget(b);
     form->addRow(editButtons);
@@ -79,10 +61,10 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* options = new QGroupBox(tr("Options"), central);
     options->setObjectName(QStringLiteral("OptionsFrame"));
     auto* optionsLayout = new QVBoxLayout(options);
-    assumePresent_ = checkBox("AssumePresentCheck", tr("Assume Present"), options);
-    omitAbsents_ = checkBox("OmitAbsentsCheck", tr("Omit Absents"), options);
-    bListSkills_ = checkBox("BListSkillsCheck", tr("Skills on B-lists"), options);
-    bSheetSkills_ = checkBox("BSheetSkillsCheck", tr("Skills on B-sheets"), options);
+    assumePresent_ = namedCheck("AssumePresentCheck", tr("Assume Present"), true, options);
+    omitAbsents_ = namedCheck("OmitAbsentsCheck", tr("Omit Absents"), true, options);
+    bListSkills_ = namedCheck("BListSkillsCheck", tr("Skills on B-lists"), true, options);
+    bSheetSkills_ = namedCheck("BSheetSkillsCheck", tr("Skills on B-sheets"), true, options);
     for (auto* box : {assumePresent_, omitAbsents_, bListSkills_, bSheetSkills_})
         optionsLayout->addWidget(box);
     auto* matsRow = new QHBoxLayout;
@@ -103,9 +85,9 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* process = new QGroupBox(tr("Process"), central);
     process->setObjectName(QStringLiteral("ProcessFrame"));
     auto* processLayout = new QVBoxLayout(process);
-    auto* load = button("LoadRostersButton", tr("  Load Rosters"), process);
-    auto* save = button("SaveButton", tr("Save List"), process);
-    auto* restoreButton = button("RestoreButton", tr("Restore"), process);
+    auto* load = namedButton("LoadRostersButton", tr("  Load Rosters"), process);
+    auto* save = namedButton("SaveButton", tr("Save List"), process);
+    auto* restoreButton = namedButton("RestoreButton", tr("Restore"), process);
     processLayout->addWidget(load);
     processLayout->addWidget(save);
     processLayout->addWidget(restoreButton);
