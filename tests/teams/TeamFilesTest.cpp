@@ -1,6 +1,8 @@
-#include "teams/TeamFiles.h"
-
+#include "matching/PairingMeasures.h"
+#include "support/FakeDialogs.h"
 #include "support/TempDir.h"
+#include "teams/RosterImport.h"
+#include "teams/TeamFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +10,31 @@ using namespace korvanda;
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
+const auto duplicated = [](std::string n) { return n + " is duplicated and could not be added. Continue? "; };
+const auto skipped = [](std::string n) { return "Non-numeric data encountered for " + n + " -- Record skipped."; };
+
+// The team list and each team's data file, written and read back by the
+// roster import; the meet starts with two teams and an empty roster.
 struct TeamFilesTest : ::testing::Test {
     TempDir dir;
     Meet meet;
+    FakeDialogs dialogs;
 
-    TeamFilesTest() { meet.directory = dir.path(); }
-
-    void addWrestler(const std::string& tabText)
+    TeamFilesTest()
     {
-        if (meet.roster.rowCount() == 2 && meet.roster.cell(1, 0).empty())
-            meet.roster.setRowCount(1);
-        meet.roster.appendRow(tabText);
+        meet.directory = dir.path();
+        meet.teamList.setRowCount(1);
+        meet.teamList.appendRow("Tigers\t TIG \t\t Tigers ");
+        meet.teamList.appendRow("Lions\tLIO\t\tLions");
+    }
+    Texts column(int c) const
+    {
+        Texts cells;
+        for (int r = 1; r < meet.roster.rowCount(); ++r)
+            cells.push_back(meet.roster.cell(r, c));
+        return cells;
     }
 };
 
@@ -26,88 +42,98 @@ struct TeamFilesTest : ::testing::Test {
 
 TEST_F(TeamFilesTest, ReadsTeamsInFileOrderWithoutTheBlankRow)
 {
-    dir.write("Teams.Csv", "\"Tigers, North\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
-                           " Lions , LIO , Bo Kerr , Lions\r\n"
-                           "\r\n"
-                           "\"Bears\",\"BEA\"\n");
+    // A missing or empty file leaves the list its one empty row.
+    meet.teamList = Meet{}.teamList;
     readTeamList(meet);
-    ASSERT_EQ(meet.teamList.rowCount(), 4);
-    EXPECT_EQ(meet.teamList.cell(1, 0), "Tigers, North");
-    EXPECT_EQ(meet.teamList.cell(2, 1), "LIO");
-    EXPECT_EQ(meet.teamList.cell(2, 2), "Bo Kerr");
-    EXPECT_EQ(meet.teamList.cell(3, 0), "Bears");
-    EXPECT_EQ(meet.teamList.cell(3, 3), "");
-}
-
-TEST_F(TeamFilesTest, MissingOrEmptyListStartsEmpty)
-{
-    readTeamList(meet);
-    EXPECT_EQ(meet.teamList.rowCount(), 2);
     dir.write("Teams.Csv", "");
     readTeamList(meet);
     EXPECT_EQ(meet.teamList.rowCount(), 2);
-    EXPECT_EQ(meet.teamList.cell(1, 0), "");
-}
 
-TEST_F(TeamFilesTest, BackupNames)
-{
-    EXPECT_EQ(backupName("Teams.Csv"), "Teams.Bak");
-    EXPECT_EQ(backupName("Tigers.Csv"), "Tigers.Bak");
-    EXPECT_EQ(backupName("a.b.Csv"), "a.Bak");
+    dir.write("Teams.Csv", "\"Tigers, North\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
+                           "\r\n Lions , LIO , Bo Kerr , Lions\r\n");
+    readTeamList(meet);
+    ASSERT_EQ(meet.teamList.rowCount(), 3);
+    EXPECT_EQ(meet.teamList.cell(1, TeamColumn::Name), "Tigers, North");
+    EXPECT_EQ(meet.teamList.cell(2, TeamColumn::Coach), "Bo Kerr");
 }
 
 TEST_F(TeamFilesTest, SaveWritesListAndTeamsWithWrestlers)
 {
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("  Tigers \tTIG \tAnn Loe\t Tigers ");
-    meet.teamList.appendRow("Lions\tLIO\tBo Kerr\tLions");
-    addWrestler("Kim Sorel \t9.0\t62\t2.0\tTIG\t50\tYes\t");
-    addWrestler("Ada Brun\t10.0\t64\t3.0\t TIG\t55\t\t");
-    addWrestler("Lu Pell\t11.0\t70\t1.0\tTIG\t60\t\t3");
+    meet.teamList.setCell(1, TeamColumn::Name, " ");
+    meet.teamList.appendRow("Sneaks\tSNE\t\t../Sneaks");
+    // Only a Team cell equal to the abbreviation, untrimmed, case and all, belongs to the team.
+    for (const char* row : {"Kim Sorel \t9.0\t62\t2.0\tTIG\t50\tYes\t", "Ada Brun\t10.0\t64\t3.0\t TIG\t55\t\t",
+                            "Cy Oda\t9.0\t61\t1.0\ttig\t\t\t", "Lu Pell\t11.0\t70\t1.0\tTIG\t60\t\t3",
+                            "Eve Marr\t9.0\t62\t2.0\tSNE\t\t\t", "Al Ng\t9.0\t60\t1.0\t LIO\t\t\t"})
+        meet.roster.appendRow(row);
     dir.write("Lions.Csv", "untouched");
 
-    savePermFiles(meet);
-    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
-                                     "\"Lions\",\"LIO\",\"Bo Kerr\",\"Lions\"\r\n");
-    EXPECT_EQ(dir.read("Tigers.Csv"), "\"Kim Sorel\",\"9.0\",\"62\",\"2.0\"\r\n"
-                                      "\"Lu Pell\",\"11.0\",\"70\",\"1.0\"\r\n")
-        << "a Team cell with a leading space belongs to no team";
-    EXPECT_EQ(dir.read("Lions.Csv"), "untouched");
-    EXPECT_FALSE(dir.exists("Lions.Bak"));
-    EXPECT_FALSE(dir.exists("Teams.Bak"));
-
-    const std::string firstList = dir.read("Teams.Csv");
-    const std::string firstTigers = dir.read("Tigers.Csv");
-    meet.roster.setCell(1, 1, "9.5");
-    savePermFiles(meet);
-    savePermFiles(meet);
-    EXPECT_EQ(dir.read("Teams.Bak"), firstList);
-    EXPECT_NE(dir.read("Tigers.Bak"), firstTigers) << "the backup holds what the previous save wrote";
-    EXPECT_EQ(dir.read("Tigers.Bak"), dir.read("Tigers.Csv"));
-}
-
-TEST_F(TeamFilesTest, EmptyFirstTeamNameWritesNothing)
-{
-    meet.teamList.setCell(1, 1, "TIG");
-    addWrestler("Kim\t9.0\t62\t2.0\tTIG\t50\t\t");
-    savePermFiles(meet);
+    savePermFiles(meet); // the first team's name is blank
     EXPECT_FALSE(dir.exists("Teams.Csv"));
-}
 
-TEST_F(TeamFilesTest, DataFileOutsideTheMeetDirectoryIsNotWritten)
-{
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG\tAnn\t../Tigers");
-    addWrestler("Kim\t9.0\t62\t2.0\tTIG\t50\t\t");
+    meet.teamList.setCell(1, TeamColumn::Name, "  Tigers ");
     savePermFiles(meet);
-    EXPECT_TRUE(dir.exists("Teams.Csv"));
-    EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "Tigers.Csv"));
+    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"\",\"Tigers\"\r\n"
+                                     "\"Lions\",\"LIO\",\"\",\"Lions\"\r\n"
+                                     "\"Sneaks\",\"SNE\",\"\",\"../Sneaks\"\r\n");
+    EXPECT_EQ(dir.read("Tigers.Csv"), "\"Kim Sorel\",\"9.0\",\"62\",\"2.0\"\r\n"
+                                      "\"Lu Pell\",\"11.0\",\"70\",\"1.0\"\r\n");
+    EXPECT_FALSE(dir.exists("Lions.Bak"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "Sneaks.Csv"));
+
+    // Each backup holds what the save before wrote.
+    const std::string firstTigers = dir.read("Tigers.Csv");
+    meet.roster.setCell(2, RosterColumn::Age, "9.5");
+    savePermFiles(meet);
+    EXPECT_EQ(dir.read("Teams.Bak"), dir.read("Teams.Csv"));
+    EXPECT_EQ(dir.read("Tigers.Bak"), firstTigers);
+    EXPECT_EQ(backupName("a.b.Csv"), "a.Bak");
 }
 
-TEST_F(TeamFilesTest, CountTeamWrestlersIsExact)
+// A second import refuses every wrestler the first one loaded, one question each.
+TEST_F(TeamFilesTest, ImportTakesTeamsInListOrderWithStoredNumberForms)
 {
-    addWrestler("A\t\t\t\tTIG\t\t\t");
-    addWrestler("B\t\t\t\tTIG \t\t\t");
-    addWrestler("C\t\t\t\ttig\t\t\t");
-    EXPECT_EQ(countTeamWrestlers(meet.roster, "TIG"), 1);
+    dir.write("Tigers.Csv", "\"Ann Lee\",\"9\",\"72.5\",\"3\"\r\n\r\n  Bo , 10.25 ,73.5, .5\r\n");
+    dir.write("Lions.Csv", "Cy \"Ray\"\t,11,80,2\n\"ann lee\",\"8.0\",\"61\",\"1.0\"");
+    meet.roster.setCell(1, RosterColumn::Name, "Old");
+    meet.roster.setCell(1, RosterColumn::Age, "12.0");
+    meet.rostersChanged = true;
+
+    EXPECT_TRUE(loadRosters(meet, true, dialogs));
+    EXPECT_FALSE(meet.rostersChanged);
+    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Ann Lee", "Bo", "Cy Ray", "ann lee", "Old"}));
+    EXPECT_EQ(column(RosterColumn::Team), (Texts{"TIG", "TIG", "LIO", "LIO", ""}));
+    const Texts first{"Ann Lee", "9.0", "72", "3.0", "TIG", compositeValue("9.0", "72", "3.0"), "Yes", ""};
+    for (int c = 0; c < RosterColumn::Count; ++c)
+        EXPECT_EQ(meet.roster.cell(1, c), first[static_cast<std::size_t>(c)]) << "column " << c;
+
+    const Table once = meet.roster;
+    dialogs.queueAnswers({true, true, true, true});
+    EXPECT_TRUE(loadRosters(meet, true, dialogs));
+    EXPECT_EQ(dialogs.questions,
+              (Texts{duplicated("Ann Lee"), duplicated("Bo"), duplicated("Cy Ray"), duplicated("ann lee")}));
+    EXPECT_EQ(meet.roster, once);
+}
+
+// A name already in the roster is asked about, and No stops the import at
+// once, keeping what was added ahead of the roster's initial empty row.
+TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
+{
+    meet.teamList.appendRow("Blank\tBLA\t\t ");
+    meet.teamList.appendRow("Bears\tBEA\t\tBears");
+    dir.write("Tigers.Csv", "\" \",9,70,3\r\n\" Ann \",x,70,3\r\nBo,9,,3\r\nCy,9,70,3kg\r\nDee,9,70\r\nAnn,9,70,3\r\n");
+    dir.write("Bears.Csv", "Ann,9,70,3\r\nBo,9,70,3\r\nAnn,9,70,3\r\nCy,9,70,3\r\n");
+    meet.rostersChanged = true;
+    dialogs.queueAnswers({true, true, false});
+    EXPECT_FALSE(loadRosters(meet, false, dialogs));
+    EXPECT_EQ(dialogs.shown, (Texts{duplicated(""), skipped("Ann"), skipped("Bo"), skipped("Cy"), skipped("Dee"),
+                                    "Couldn't read Lions.Csv; that team's wrestlers were not loaded.",
+                                    duplicated("Ann"), duplicated("Ann")}));
+    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Ann", "Bo", ""}));
+    EXPECT_TRUE(meet.rostersChanged);
+
+    // An import that adds nobody leaves the roster its one empty row.
+    Meet none;
+    EXPECT_TRUE(loadRosters(none, false, dialogs));
+    EXPECT_EQ(none.roster.rowCount(), 2);
 }
