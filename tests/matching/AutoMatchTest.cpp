@@ -1,20 +1,41 @@
 #include "matching/AutoMatch.h"
+#include "matching/MatchCommand.h"
 
-#include "MatchTestMeets.h"
+#include "meet/RestoreFile.h"
 #include "support/FakeDialogs.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
+#include <algorithm>
 #include <random>
 #include <set>
+#include <sstream>
 
 using namespace korvanda;
 
 namespace {
 
-using Names = std::pair<std::string, std::string>;
+// A meet of these team abbreviations and wrestler rows "Name Age Wgt Skill
+// Team [Here [Bouts]]", tab-separated; Here is "Yes" unless given, and Cmp is
+// worked out as the wrestler editor would.
+Meet meetOf(const std::vector<std::string>& teams, const std::vector<std::string>& wrestlers)
+{
+    Meet meet;
+    meet.teamList.setRowCount(1);
+    meet.roster.setRowCount(1);
+    for (const std::string& team : teams)
+        meet.teamList.appendRow("Team " + team + "\t" + team);
+    for (const std::string& row : wrestlers) {
+        std::vector<std::string> c = splitTabs(row);
+        if (c.size() < 6)
+            c.push_back("Yes");
+        c.resize(7);
+        meet.roster.appendRow(c[0] + "\t" + c[1] + "\t" + c[2] + "\t" + c[3] + "\t" + c[4] + "\t"
+                              + compositeValue(c[1], c[2], c[3]) + "\t" + c[5] + "\t" + c[6]);
+    }
+    return meet;
+}
 
 struct MatchRun {
     bool matched = false;
@@ -22,298 +43,216 @@ struct MatchRun {
     std::vector<int> progress;
 };
 
+// A refused meet or setting throws.
 MatchRun match(Meet& meet, const MatchSettings& settings = {}, RestOrdering ordering = RestOrdering::Fast)
 {
     MatchRun run;
-    const auto values = readMatchValues(settings, run.dialogs);
-    const auto entrants = collectEntrants(meet, run.dialogs);
-    if (!values || !entrants) {
-        ADD_FAILURE() << "the meet was refused";
-        return run;
-    }
-    run.matched = autoMatch(meet, *values, *entrants, run.dialogs,
+    const auto entrants = collectEntrants(meet, run.dialogs).value();
+    run.matched = autoMatch(meet, readMatchValues(settings, run.dialogs).value(), entrants, run.dialogs,
                             [&run](int value) { run.progress.push_back(value); }, ordering);
     return run;
 }
 
-MatchSettings agesOnly(const char* minimum, const char* maximum)
+// The cells of a row, or (row -1) of a column's data rows, joined by "|".
+std::string cells(const Table& table, int row, int column = 0)
 {
-    MatchSettings settings;
-    settings.weightOn = false;
-    settings.skillOn = false;
-    settings.compositeOn = false;
-    settings.limit(LimitBox::MinBouts) = minimum;
-    settings.limit(LimitBox::MaxBouts) = maximum;
-    return settings;
+    std::string text;
+    const int count = row < 0 ? table.rowCount() - 1 : table.columnCount();
+    for (int k = 0; k < count; ++k)
+        text += (k ? "|" : "") + (row < 0 ? table.cell(k + 1, column) : table.cell(row, k));
+    return text;
 }
 
-std::vector<std::string> column(const Table& table, int column)
+// The bouts as "Red-Green" names: which bouts, not their order.
+using Bouts = std::multiset<std::string>;
+Bouts boutsMade(const Meet& meet)
 {
-    std::vector<std::string> cells;
-    for (int r = 1; r < table.rowCount(); ++r)
-        cells.push_back(table.cell(r, column));
-    return cells;
-}
-
-std::vector<Names> boutList(const Meet& meet)
-{
-    std::vector<Names> bouts;
+    Bouts bouts;
     for (int b = 1; b < meet.boutGrid.rowCount(); ++b)
-        bouts.push_back(boutNames(meet, b));
+        bouts.insert(meet.boutGrid.cell(b, BoutColumn::Name1) + "-" + meet.boutGrid.cell(b, BoutColumn::Name2));
     return bouts;
 }
 
-// Wrestlers of their own teams, "W1" of team "A" and so on.
-Meet meetOfAges(const std::vector<float>& ages)
+// Wrestlers A, B, ... of the teams of the same names, alike but for age.
+std::vector<std::string> ofAges(const std::vector<std::string>& ages)
 {
-    Meet meet = meetOfTeams({"A", "B", "C", "D", "E"});
+    std::vector<std::string> rows;
     for (std::size_t w = 0; w < ages.size(); ++w)
-        addWrestler(meet, "W" + std::to_string(w + 1), ages[w], 60, 1, std::string(1, static_cast<char>('A' + w)));
-    return meet;
+        rows.push_back(std::string(1, char('A' + w)) + "\t" + ages[w] + "\t60\t1\t" + char('A' + w));
+    return rows;
+}
+
+// Settings whose eight limit boxes hold these texts, "|" between them;
+// every criterion counts, or the age alone.
+MatchSettings limits(const std::string& boxes, bool agesOnly = false)
+{
+    MatchSettings settings{.weightOn = !agesOnly, .skillOn = !agesOnly, .compositeOn = !agesOnly};
+    std::istringstream in(boxes);
+    for (std::string& box : settings.limits)
+        std::getline(in, box, '|');
+    return settings;
 }
 
 } // namespace
 
-TEST(AutoMatchTest, TwoWrestlersMakeOneBout)
+TEST(AutoMatchTest, OneBoutWrittenInFull)
 {
-    Meet meet = meetOfTeams({"AA", "BB"});
-    addWrestler(meet, "Al", 10, 60, 1, "AA");
-    addWrestler(meet, "Bo", 10.5f, 62, 1, "BB");
+    Meet meet = meetOf({"AA", "BB"}, {"Al\t10.0\t60\t1.0\tAA\tYes\t 7 ", "Gone\t10\t60\t1\tBB\t\t4,5",
+                                      "Bo\t10.5\t62\t1.0\tBB\tYes\t3"});
+    meet.boutGrid.appendRow("7\t1\t\tAl\t10.0\t60\t1.0\tAA\t6\tFall"); // its result goes with it
     const MatchRun run = match(meet);
-
     EXPECT_TRUE(run.matched);
     EXPECT_TRUE(run.dialogs.shown.empty());
     EXPECT_EQ(run.progress, (std::vector<int>{0, 10, 20, 30, 40, 55, 70, 85, 100, 0}));
     ASSERT_EQ(meet.boutGrid.rowCount(), 2);
-    ASSERT_EQ(meet.boutGrid.columnCount(), 18);
-    const std::vector<std::string> header = {"Bout", "Mat", "", "Name", "Age", "Weight", "Skill", "Team", "Pts.",
-                                             "Winner", "", "Name", "Age", "Weight", "Skill", "Team", "Pts.", "Winner"};
-    const std::vector<std::string> bout = {"1", "1", "", "Bo", "10.5", "62", "1.0", "BB", "", "",
-                                           "", "Al", "10.0", "60", "1.0", "AA", "", ""};
-    for (int c = 0; c < 18; ++c) {
-        EXPECT_EQ(meet.boutGrid.cell(0, c), header[static_cast<std::size_t>(c)]) << c;
-        EXPECT_EQ(meet.boutGrid.cell(1, c), bout[static_cast<std::size_t>(c)]) << c;
-    }
-    EXPECT_EQ(column(meet.roster, RosterColumn::Bouts), (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(cells(meet.boutGrid, 0), "Bout|Mat||Name|Age|Weight|Skill|Team|Pts.|Winner||"
+                                       "Name|Age|Weight|Skill|Team|Pts.|Winner");
+    EXPECT_EQ(cells(meet.boutGrid, 1), "1|1||Bo|10.5|62|1.0|BB||||Al|10.0|60|1.0|AA||")
+        << "wrestler 1 is the later roster row";
+    EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Bouts), "1||1") << "the absent wrestler's bouts go too";
 }
 
-TEST(AutoMatchTest, SurplusBoutsAreDroppedAndRosterOrderNumbersTheWrestlers)
+TEST(AutoMatchTest, SmallMeets)
 {
-    Meet meet = meetOfAges({10, 10, 10});
-    for (const char* name : {"A", "B", "C"})
-        meet.roster.setCell(name[0] - 'A' + 1, RosterColumn::Name, name);
-    const MatchRun run = match(meet, agesOnly("1", "1"));
-    EXPECT_TRUE(run.dialogs.shown.empty()) << "a wrestler left without a bout is no failure";
-    EXPECT_EQ(boutList(meet), (std::vector<Names>{{"B", "A"}}));
-    EXPECT_EQ(column(meet.roster, RosterColumn::Bouts), (std::vector<std::string>{"1", "1", ""}));
-
+    const std::vector<std::string> letters = {"A", "B", "C", "D", "E"};
+    const std::vector<std::string> oneTeam = {"Al\t10\t60\t1\tAA", "Ed\t10\t60\t1\tAA", "Cy\t10\t60\t1\tAA"};
+    const struct {
+        std::vector<std::string> teamList, rows;
+        MatchSettings settings;
+        Bouts made;
+    } cases[] = {
+        // A chooses B and C chooses A; A finds no receiver for his surplus
+        // and drops his last bout; C is left without one, and no message.
+        {letters, ofAges({"10", "10", "10"}), limits("0|1|7|10|0|2|1|1", true), {"B-A"}},
+        // Trimming drops C-E (cost 0.5) before A-E (cost 0), which then has
+        // to stay; A drops his last bout (with B) and hands E over to B.
+        {letters, ofAges({"11.5", "12.5", "12", "10", "11.5"}), limits("2|2|7|10|0|2|2|2", true),
+         {"C-A", "C-B", "D-A", "E-B", "E-D"}},
+        // One team: same-team bouts only when allowed, or from the start when
+        // the list has one team. Teams not in the list count as one team.
+        {{"AA", "BB"}, oneTeam, {.sameTeamAllowed = false}, {}},
+        {{"AA", "BB"}, oneTeam, {}, {"Cy-Al", "Ed-Al"}},
+        {{"AA"}, oneTeam, {.sameTeamAllowed = false}, {"Cy-Al", "Ed-Al"}},
+        {{"AA", "BB"}, {"Al\t10\t60\t1\tQQ", "Ed\t10\t60\t1\tRR"}, {.sameTeamAllowed = false}, {}},
+    };
+    for (const auto& c : cases) {
+        Meet meet = meetOf(c.teamList, c.rows);
+        meet.boutGrid.setRowCount(1);
+        const MatchRun run = match(meet, c.settings);
+        EXPECT_EQ(boutsMade(meet), c.made) << &c - cases;
+        EXPECT_EQ(run.matched, !c.made.empty());
+        EXPECT_EQ(run.dialogs.shown.size(), c.made.empty() ? 1u : 0u) << "only a failure is told";
+        EXPECT_EQ(run.progress.back(), 0) << "the bar goes back to 0 either way";
+    }
+    // A roster sort renumbers the wrestlers, and the pair changes.
+    Meet meet = meetOf(letters, ofAges({"10", "10", "10"}));
     meet.roster.swapRows(1, 3);
     meet.roster.swapRows(2, 3);
-    match(meet, agesOnly("1", "1"));
-    EXPECT_EQ(column(meet.roster, RosterColumn::Name), (std::vector<std::string>{"C", "A", "B"}));
-    EXPECT_EQ(boutList(meet), (std::vector<Names>{{"A", "C"}}));
-    EXPECT_EQ(column(meet.roster, RosterColumn::Bouts), (std::vector<std::string>{"1", "1", ""}));
+    match(meet, limits("0|1|7|10|0|2|1|1", true));
+    EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Name), "C|A|B");
+    EXPECT_EQ(boutsMade(meet), Bouts{"A-C"});
+    EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Bouts), "1|1|");
 }
-
-TEST(AutoMatchTest, AnOverloadedWrestlerHandsABoutOn)
-{
-    // In the second stage W1 is chosen by W3 and W4; he drops his last bout,
-    // then hands the one with W3 over to W4, who has room.
-    Meet meet = meetOfAges({10, 10, 10, 11});
-    match(meet, agesOnly("1", "1"));
-    EXPECT_EQ(boutList(meet), (std::vector<Names>{{"W4", "W3"}, {"W2", "W1"}}));
-    EXPECT_EQ(column(meet.roster, RosterColumn::Bouts), (std::vector<std::string>{"2", "2", "1", "1"}));
-}
-
-TEST(AutoMatchTest, CostliestSurplusBoutsAreDroppedFirst)
-{
-    // At Min and Max 2 the first filling gives W1 four bouts and W3 and W5
-    // three. Trimming drops 3-5 (cost 0.5) before 1-5 (cost 0), which then
-    // has to stay; W1 drops his last bout (with W2) and hands the one with
-    // W5 over to W2.
-    Meet meet = meetOfAges({11.5f, 12.5f, 12, 10, 11.5f});
-    MatchSettings settings = agesOnly("2", "2");
-    settings.limit(LimitBox::IdealDiffAge) = "2";
-    settings.limit(LimitBox::MaxDiffAge) = "2";
-    match(meet, settings);
-    const auto bouts = boutList(meet);
-    EXPECT_EQ(std::set<Names>(bouts.begin(), bouts.end()),
-              (std::set<Names>{{"W3", "W1"}, {"W3", "W2"}, {"W4", "W1"}, {"W5", "W2"}, {"W5", "W4"}}));
-}
-
-TEST(AutoMatchTest, NoPossibleBoutLeavesTheMeetAsItWas)
-{
-    Meet meet = meetOfTeams({"AA", "BB"});
-    addWrestler(meet, "Al", 10, 60, 1, "AA", true, "1");
-    addWrestler(meet, "Ed", 10, 60, 1, "AA", true, "1");
-    addWrestler(meet, "Cy", 10, 60, 1, "AA");
-    meet.boutGrid.appendRow("1\t1\t\tEd\t10.0\t60\t1.0\tAA\t6\tFall\t\tAl");
-    meet.boutGrid.removeRow(1);
-    const Meet before = meet;
-    MatchSettings settings;
-    settings.sameTeamAllowed = false;
-
-    const MatchRun run = match(meet, settings);
-    EXPECT_FALSE(run.matched);
-    EXPECT_EQ(run.dialogs.warnings,
-              std::vector<std::string>{"Matching algorithm failed -- Relax limits and try again."});
-    EXPECT_EQ(run.progress, (std::vector<int>{0, 10, 20, 30, 0}));
-    EXPECT_EQ(meet.boutGrid, before.boutGrid);
-    EXPECT_EQ(meet.roster, before.roster);
-
-    settings.sameTeamAllowed = true;
-    EXPECT_TRUE(match(meet, settings).matched);
-    EXPECT_EQ(boutList(meet), (std::vector<Names>{{"Cy", "Al"}, {"Ed", "Al"}}));
-    EXPECT_EQ(column(meet.boutGrid, BoutColumn::Winner1), (std::vector<std::string>{"", ""}));
-}
-
-TEST(AutoMatchTest, TeamsOfTheTeamList)
-{
-    // With one listed team, same-team bouts are allowed from the start.
-    Meet oneTeam = meetOfTeams({"AA"});
-    for (const char* name : {"Al", "Bo"})
-        addWrestler(oneTeam, name, 10, 60, 1, "AA");
-    MatchSettings settings;
-    settings.sameTeamAllowed = false;
-    EXPECT_TRUE(match(oneTeam, settings).matched);
-
-    // Wrestlers of unlisted teams count as one team for the pairing.
-    Meet unlisted = meetOfTeams({"AA", "BB"});
-    addWrestler(unlisted, "Al", 10, 60, 1, "QQ");
-    addWrestler(unlisted, "Bo", 10, 60, 1, "RR");
-    EXPECT_FALSE(match(unlisted, settings).matched);
-}
-
-TEST(AutoMatchTest, EveryBoutsCellIsRewritten)
-{
-    Meet meet = meetOfTeams({"AA", "BB"});
-    addWrestler(meet, "Al", 10, 60, 1, "AA", true, " 7 ");
-    addWrestler(meet, "Gone", 10, 60, 1, "BB", false, "4,5");
-    addWrestler(meet, "Bo", 10, 60, 1, "BB", true, "3");
-    match(meet);
-    EXPECT_EQ(column(meet.roster, RosterColumn::Bouts), (std::vector<std::string>{"1", "", "1"}));
-}
-
-TEST(AutoMatchTest, ShuffleValues)
-{
-    // The first keys of every run; a change here reorders every meet's bouts.
-    EXPECT_EQ(shuffleValue(-0.5f), 0.49703341722488403f);
-    EXPECT_EQ(shuffleValue(-0.49703341722488403f), 0.1798011064529419f);
-    EXPECT_EQ(shuffleValue(-0.1798011064529419f), 0.7005354762077332f);
-}
-
-TEST(AutoMatchTest, BadEntrantsAreRefused)
-{
-    const std::pair<int, const char*> cases[] = {
-        {RosterColumn::Age, "Can't match: the age of Bo is not a number."},
-        {RosterColumn::Wgt, "Can't match: the weight of Bo is not a number."},
-        {RosterColumn::Skill, "Can't match: the skill of Bo is not a number."},
-        {RosterColumn::Cmp, "Can't match: the composite value of Bo is not a number."},
-    };
-    auto refusal = [](int column, const char* text) {
-        Meet meet = meetOfTeams({"AA", "BB"});
-        addWrestler(meet, "Al", 10, 60, 1, "AA");
-        addWrestler(meet, " Bo ", 10, 60, 1, "BB");
-        addWrestler(meet, "Cy", 10, 60, 1, "BB", false);
-        meet.roster.setCell(3, RosterColumn::Age, "absent, so never looked at");
-        meet.roster.setCell(2, column, text);
-        FakeDialogs dialogs;
-        const bool accepted = collectEntrants(meet, dialogs).has_value();
-        EXPECT_EQ(accepted, dialogs.shown.empty());
-        return dialogs.shown;
-    };
-    for (const auto& [column, message] : cases)
-        EXPECT_EQ(refusal(column, "n/a"), std::vector<std::string>{message});
-    EXPECT_EQ(refusal(RosterColumn::Wgt, "0"),
-              std::vector<std::string>{"Can't match: the weight of Bo is not above 0."});
-    EXPECT_EQ(refusal(RosterColumn::Here, ""), std::vector<std::string>{}) << "Al alone is a valid meet";
-
-    FakeDialogs dialogs;
-    Meet empty;
-    EXPECT_FALSE(collectEntrants(empty, dialogs)) << "only the initial empty row";
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Can't match: no wrestler is marked present."});
-}
-
-namespace {
-
-// Sixty wrestlers of four teams with a spread of ages, weights and skills.
-Meet inventedMeet(unsigned seed)
-{
-    Meet meet = meetOfTeams({"AA", "BB", "CC", "DD"});
-    std::mt19937 dice(seed);
-    const char* teams[] = {"AA", "BB", "CC", "DD"};
-    for (int w = 1; w <= 60; ++w) {
-        const int age = 8 + static_cast<int>(dice() % 5);
-        const int weight = (40 + 7 * age) * (90 + static_cast<int>(dice() % 25)) / 100;
-        addWrestler(meet, "W" + std::to_string(w), static_cast<float>(age), weight,
-                    static_cast<float>(1 + dice() % 4), teams[dice() % 4], dice() % 10 != 0);
-    }
-    return meet;
-}
-
-float difference(const Table& grid, int bout, int column1, int column2)
-{
-    return std::fabs(*readSingle(grid.cell(bout, column1)) - *readSingle(grid.cell(bout, column2)));
-}
-
-} // namespace
 
 TEST(AutoMatchTest, BoutListOfALargerMeet)
 {
+    // Sixty wrestlers of four teams with a spread of ages, weights and
+    // skills; Wk stands in roster row k.
+    auto inventedMeet = [](unsigned seed) {
+        std::mt19937 dice(seed);
+        std::vector<std::string> rows;
+        for (int w = 1; w <= 60; ++w) {
+            const unsigned age = 8 + dice() % 5, weight = (40 + 7 * age) * (90 + dice() % 25) / 100;
+            const unsigned skill = 1 + dice() % 4, team = dice() % 4, here = dice() % 10;
+            rows.push_back("W" + std::to_string(w) + "\t" + std::to_string(age) + "\t" + std::to_string(weight)
+                           + "\t" + std::to_string(skill) + "\t" + "ABCD"[team] + "\t" + (here ? "Yes" : ""));
+        }
+        return meetOf({"A", "B", "C", "D"}, rows);
+    };
     MatchSettings settings;
     settings.limit(LimitBox::MinBouts) = "2";
     settings.mats = "2";
     for (unsigned seed : {1u, 2u, 3u}) {
         Meet meet = inventedMeet(seed);
         ASSERT_TRUE(match(meet, settings).matched);
-
         const Table& grid = meet.boutGrid;
-        std::map<std::string, int> rowOf;
-        for (int r = 1; r < meet.roster.rowCount(); ++r)
-            rowOf[meet.roster.cell(r, RosterColumn::Name)] = r;
-        std::map<int, std::string> boutsOf;
+        std::vector<std::string> boutsOf(61);
         std::set<std::pair<int, int>> pairs;
-        bool sameTeamSeen = false;
+        std::string kinds; // I for a bout between teams, S within one
         for (int b = 1; b < grid.rowCount(); ++b) {
             EXPECT_EQ(grid.cell(b, BoutColumn::Bout), std::to_string(b));
-            const int red = rowOf.at(grid.cell(b, BoutColumn::Name1));
-            const int green = rowOf.at(grid.cell(b, BoutColumn::Name2));
-            EXPECT_GT(red, green) << "wrestler 1 is the later roster row";
+            const int red = std::stoi(grid.cell(b, BoutColumn::Name1).substr(1));
+            const int green = std::stoi(grid.cell(b, BoutColumn::Name2).substr(1));
             EXPECT_TRUE(pairs.insert({red, green}).second) << "a pair meets once";
-            const bool sameTeam = grid.cell(b, BoutColumn::Team1) == grid.cell(b, BoutColumn::Team2);
-            EXPECT_FALSE(sameTeamSeen && !sameTeam) << "bouts between teams come first";
-            sameTeamSeen = sameTeamSeen || sameTeam;
-            EXPECT_LE(difference(grid, b, BoutColumn::Age1, BoutColumn::Age2), 1.0f);
-            EXPECT_LE(difference(grid, b, BoutColumn::Skill1, BoutColumn::Skill2), 2.0f);
-            const float w1 = *readSingle(grid.cell(b, BoutColumn::Weight1));
-            const float w2 = *readSingle(grid.cell(b, BoutColumn::Weight2));
-            EXPECT_LE(std::max(w1, w2), std::min(w1, w2) * 1.1f);
+            kinds += grid.cell(b, BoutColumn::Team1) == grid.cell(b, BoutColumn::Team2) ? 'S' : 'I';
             for (int w : {red, green})
                 boutsOf[w] += (boutsOf[w].empty() ? "" : ",") + std::to_string(b);
         }
-        for (int r = 1; r < meet.roster.rowCount(); ++r) {
+        EXPECT_TRUE(std::is_sorted(kinds.begin(), kinds.end())) << "bouts between teams come first: " << kinds;
+        for (int r = 1; r <= 60; ++r) {
             EXPECT_EQ(meet.roster.cell(r, RosterColumn::Bouts), boutsOf[r]) << r;
             EXPECT_LE(std::count(boutsOf[r].begin(), boutsOf[r].end(), ','), 2) << "at most three bouts";
         }
-
-        Meet again = inventedMeet(seed);
+        Meet again = inventedMeet(seed), plain = inventedMeet(seed);
         match(again, settings);
-        EXPECT_EQ(again.boutGrid, meet.boutGrid) << "the same meet gives the same bouts in the same order";
-        Meet plain = inventedMeet(seed);
         match(plain, settings, RestOrdering::Plain);
-        EXPECT_EQ(plain.boutGrid, meet.boutGrid);
+        EXPECT_EQ(again.boutGrid, meet.boutGrid) << "the same meet gives the same bouts in the same order";
+        EXPECT_EQ(plain.boutGrid, meet.boutGrid) << "and so does the plain rest order";
     }
 }
 
-TEST(AutoMatchTest, AHugeMaximumIsHeldToTheNumberOfWrestlers)
+TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
 {
-    Meet huge = inventedMeet(5);
-    Meet large = inventedMeet(5);
-    MatchSettings settings;
-    settings.limit(LimitBox::MinBouts) = "3";
-    settings.limit(LimitBox::MaxBouts) = "32767";
-    ASSERT_TRUE(match(huge, settings).matched);
-    settings.limit(LimitBox::MaxBouts) = "1000";
-    ASSERT_TRUE(match(large, settings).matched);
-    EXPECT_EQ(huge.boutGrid, large.boutGrid) << "nobody can have more bouts than there are opponents";
+    const std::string ask = "Hand matches will be deleted.  Proceed anyway?";
+    enum Outcome { nothing, saved, replaced }; // replaced bouts are saved too
+    const struct {
+        MatchSettings settings;
+        const char* answer; // to the question after hand matching, or none
+        Outcome outcome;
+        std::vector<std::string> shown;
+        int column = RosterColumn::Here; // of Bo's row, set to `text`
+        const char* text = "Yes";
+    } cases[] = {
+        {{}, nullptr, replaced, {}},
+        {{}, "No", nothing, {ask}},
+        {{}, "Yes", replaced, {ask}},
+        // The first bad box is named; a later one waits.
+        {limits("0|one|7|10|0|2|1|3 bouts"), nullptr, nothing, {"Bad value for maximum age difference."}},
+        {limits("x|1|7|10|0|2|1|3"), nullptr, nothing, {"Bad value for ideal age difference."}},
+        {limits("0|1|7||0|2|1|3"), nullptr, nothing, {"Bad value for maximum weight difference."}},
+        {limits("0|1|7|10|0|2 levels|1|3"), nullptr, nothing, {"Bad value for maximum skill difference."}},
+        {limits("0|1|7|10|0|2|0.5|3"), nullptr, nothing, {"Bad value for minimum bouts."}},
+        {limits("0|1|7|10|0|2|4|3"), nullptr, nothing, {"Bad value for maximum bouts."}},
+        {limits("0|1|7|10|0|2|1|40000"), nullptr, nothing, {"Bad value for maximum bouts."}},
+        // Ideal above maximum is only reported when a box is left.
+        {limits("0|1|7|10|3|2|1|3"), nullptr, replaced, {}},
+        {limits("-1|-1|7|10|0|2|1|3"), nullptr, saved, {"Matching algorithm failed -- Relax limits and try again."}},
+        {{}, nullptr, nothing, {"Can't match: the age of Bo is not a number."}, RosterColumn::Age, "n/a"},
+        {{}, nullptr, nothing, {"Can't match: the weight of Bo is not a number."}, RosterColumn::Wgt, ""},
+        {{}, nullptr, nothing, {"Can't match: the skill of Bo is not a number."}, RosterColumn::Skill, "?"},
+        {{}, nullptr, nothing, {"Can't match: the composite value of Bo is not a number."}, RosterColumn::Cmp, "x"},
+        {{}, nullptr, nothing, {"Can't match: the weight of Bo is not above 0."}, RosterColumn::Wgt, "0"},
+    };
+    for (const auto& c : cases) {
+        // Three wrestlers, a bout made by hand earlier in the meet, and an
+        // absent wrestler who is never read.
+        Meet meet = meetOf({"AA", "BB"}, {"Al\t10\t60\t1\tAA\tYes\t1", " Bo \t10\t60\t1\tBB",
+                                          "Cy\t10\t61\t1\tBB\tYes\t1", "Dee\tx\t60\t1\tBB\t"});
+        meet.roster.setCell(2, c.column, c.text);
+        meet.boutGrid.setRowCount(1);
+        meet.boutGrid.appendRow("1\t1\t\tCy\t10\t61\t1\tBB\t\t\t\tAl\t10\t60\t1\tAA");
+        const Meet before = meet;
+        TempDir dir;
+        meet.directory = dir.path();
+        meet.handMatchesMade = c.answer != nullptr;
+        dir.write(restoreFileName, "earlier");
+        FakeDialogs dialogs;
+        dialogs.queueAnswers({c.answer && *c.answer == 'Y'});
+        const int k = static_cast<int>(&c - cases);
+        EXPECT_EQ(runMatch(meet, c.settings, dialogs, {}), c.outcome == replaced) << k;
+        EXPECT_EQ(dialogs.shown, c.shown) << k;
+        EXPECT_EQ(meet.boutGrid == before.boutGrid && meet.roster == before.roster, c.outcome != replaced) << k;
+        EXPECT_EQ(dir.read(restoreFileName), c.outcome == nothing ? "earlier" : restoreFileText(meet)) << k;
+        EXPECT_EQ(meet.handMatchesMade, c.answer != nullptr) << "every later run asks again";
+    }
 }

@@ -1,108 +1,122 @@
 #include "matching/BoutOrder.h"
+#include "matching/RestOrderBlock.h"
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <random>
+#include <set>
 
 using namespace korvanda;
 
 namespace {
 
-using Pair = std::pair<int, int>;
-
-// Rows 1 to n from the pairs, column 3 holding each row's gap.
-BoutOrder blockOf(const std::vector<Pair>& bouts)
+// Rows from "AB AC ...", a bout a word, wrestlers by letter; column 3
+// holds each row's gap.
+BoutOrder blockOf(const std::string& bouts)
 {
-    const int n = static_cast<int>(bouts.size());
+    const int n = static_cast<int>(bouts.size() + 1) / 3;
     BoutOrder order(n, 3);
     for (int k = 1; k <= n; ++k) {
-        order(k, 1) = bouts[static_cast<std::size_t>(k - 1)].first;
-        order(k, 2) = bouts[static_cast<std::size_t>(k - 1)].second;
+        order(k, 1) = bouts[static_cast<std::size_t>(3 * k - 3)] - '@';
+        order(k, 2) = bouts[static_cast<std::size_t>(3 * k - 2)] - '@';
     }
     for (int k = 1; k <= n; ++k)
         order(k, 3) = restGap(order, k, 1, n);
     return order;
 }
 
-std::vector<Pair> boutsOf(const BoutOrder& order)
+// The rows as "AB:1 AC:1 ...": the bout, then column 3.
+std::string text(const BoutOrder& order)
 {
-    std::vector<Pair> bouts;
+    std::string text;
     for (int k = 1; k <= order.rows(); ++k)
-        bouts.emplace_back(order(k, 1), order(k, 2));
-    return bouts;
+        text += std::string(k > 1 ? " " : "") + char('@' + order(k, 1)) + char('@' + order(k, 2)) + ":"
+                + std::to_string(order(k, 3));
+    return text;
 }
-
-std::vector<int> gapsOf(const BoutOrder& order)
-{
-    std::vector<int> gaps;
-    for (int k = 1; k <= order.rows(); ++k)
-        gaps.push_back(order(k, 3));
-    return gaps;
-}
-
-enum : int { A = 1, B, C, D, E, F, G };
 
 } // namespace
 
 TEST(BoutOrderTest, RestGaps)
 {
-    const BoutOrder order = blockOf({{A, B}, {A, C}, {D, E}, {F, G}, {E, B}});
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{1, 1, 2, 5, 2}));
-    EXPECT_EQ(restGap(order, 1, 1, 1), 1) << "a block of one bout";
+    const BoutOrder order = blockOf("AB AC DE FG EB");
+    EXPECT_EQ(text(order), "AB:1 AC:1 DE:2 FG:5 EB:2") << "wrestler 2 of one bout meets wrestler 1 of another";
     EXPECT_EQ(restGap(order, 4, 3, 4), 2) << "no partner: the block's size";
     EXPECT_EQ(restGap(order, 3, 3, 4), 2) << "a partner outside the block does not count";
-    EXPECT_EQ(restGap(order, 5, 1, 5), 2) << "wrestler 2 of one bout meets wrestler 1 of another";
+    BoutOrder one = blockOf("AB");
+    improveBoutOrder(one, 1, 1, 3, 3);
+    EXPECT_EQ(text(one), "AB:1") << "a block of one bout: nothing to improve";
 }
 
-TEST(BoutOrderTest, ExchangesOfTheFourBoutExample)
+TEST(BoutOrderTest, Exchanges)
 {
-    const BoutOrder start = blockOf({{A, B}, {A, C}, {D, E}, {F, G}});
-    ASSERT_EQ(gapsOf(start), (std::vector<int>{1, 1, 4, 4}));
-
+    const BoutOrder start = blockOf("AB AC DE FG");
+    ASSERT_EQ(text(start), "AB:1 AC:1 DE:4 FG:4");
     for (int j : {2, 3}) {
         BoutOrder order = start;
         EXPECT_EQ(trySwapBouts(order, 1, j, 1, 4), 0) << j;
-        EXPECT_EQ(boutsOf(order), boutsOf(start)) << "a refused exchange is undone";
-        EXPECT_EQ(gapsOf(order), gapsOf(start));
+        EXPECT_EQ(text(order), text(start)) << "a refused exchange is undone";
     }
-
     BoutOrder order = start;
     EXPECT_EQ(trySwapBouts(order, 1, 4, 1, 4), 1);
-    EXPECT_EQ(boutsOf(order), (std::vector<Pair>{{F, G}, {A, C}, {D, E}, {A, B}}));
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{4, 2, 4, 2}));
+    EXPECT_EQ(text(order), "FG:4 AC:2 DE:4 AB:2");
     EXPECT_EQ(trySwapBouts(order, 2, 1, 1, 4), 1);
-    EXPECT_EQ(boutsOf(order), (std::vector<Pair>{{A, C}, {F, G}, {D, E}, {A, B}}));
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{3, 4, 4, 3}));
-
+    EXPECT_EQ(text(order), "AC:3 FG:4 DE:4 AB:3");
     order = start;
     improveBoutOrder(order, 1, 4, 3, 3);
-    EXPECT_EQ(boutsOf(order), (std::vector<Pair>{{A, C}, {F, G}, {D, E}, {A, B}}));
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{3, 4, 4, 3}));
-}
+    EXPECT_EQ(text(order), "AC:3 FG:4 DE:4 AB:3");
 
-TEST(BoutOrderTest, AnExchangeThatHurtsTheOthersIsUndoneButStillCounts)
-{
-    // Moving 1-2 and 1-3 apart helps those two bouts, but brings 2-4 right
-    // behind 1-2, so the block as a whole loses.
-    const BoutOrder start = blockOf({{1, 2}, {4, 5}, {2, 5}, {5, 3}, {1, 3}, {2, 4}});
-    ASSERT_EQ(gapsOf(start), (std::vector<int>{2, 1, 1, 1, 1, 3}));
-    BoutOrder order = start;
+    // Moving AB and AC apart helps those two bouts, but brings BD right
+    // behind AB: the block as a whole loses, so the exchange is undone,
+    // yet its gain still counts.
+    const BoutOrder six = blockOf("AB DE BE EC AC BD");
+    ASSERT_EQ(text(six), "AB:2 DE:1 BE:1 EC:1 AC:1 BD:3");
+    order = six;
     EXPECT_EQ(trySwapBouts(order, 1, 5, 1, 6), 1);
-    EXPECT_EQ(boutsOf(order), boutsOf(start));
-    EXPECT_EQ(gapsOf(order), gapsOf(start));
+    EXPECT_EQ(text(order), text(six));
 }
 
-TEST(BoutOrderTest, BlocksWithNothingToImprove)
+TEST(BoutOrderTest, FastBlockGivesThePlainResults)
 {
-    BoutOrder one = blockOf({{A, B}});
-    EXPECT_EQ(gapsOf(one), std::vector<int>{1});
-    improveBoutOrder(one, 1, 1, 3, 3);
-    EXPECT_EQ(boutsOf(one), (std::vector<Pair>{{A, B}}));
-
-    const std::vector<Pair> apart = {{A, B}, {C, D}, {E, F}, {G, 8}};
-    BoutOrder order = blockOf(apart);
-    improveBoutOrder(order, 1, 4, 4, 12);
-    EXPECT_EQ(boutsOf(order), apart);
-    EXPECT_EQ(gapsOf(order), (std::vector<int>{4, 4, 4, 4}));
+    std::mt19937 dice(2024);
+    auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
+    for (int seed = 0; seed < 300; ++seed) {
+        // Distinct pairs, as in a meet; column 3 as the shuffle leaves it.
+        const int rows = 1 + below(70);
+        int wrestlers = 3 + below(rows + 10);
+        while (wrestlers * (wrestlers - 1) / 2 < rows)
+            ++wrestlers;
+        BoutOrder plain(rows, 3);
+        std::set<std::pair<int, int>> made;
+        for (int k = 1; k <= rows; ++k) {
+            do {
+                plain(k, 1) = 1 + below(wrestlers);
+                plain(k, 2) = 1 + below(wrestlers);
+            } while (plain(k, 1) == plain(k, 2) || !made.insert(std::minmax(plain(k, 1), plain(k, 2))).second);
+            plain(k, 3) = below(50);
+        }
+        // Sometimes a block in the middle: the rows around it stay as they are.
+        const int first = 1 + (seed % 3 == 0 ? below(rows) : 0);
+        const int last = rows - (seed % 4 == 0 ? below(rows - first + 1) : 0);
+        const int size = last - first + 1;
+        const int mats = 1 + below(6);
+        BoutOrder fast = plain;
+        RestOrderBlock block(fast, first, last);
+        block.measureGaps();
+        for (int k = first; k <= last; ++k)
+            plain(k, 3) = restGap(plain, k, first, last);
+        // A few exchanges on their own, then the two improvements of a matching.
+        for (int t = 0; t < 10; ++t) {
+            const int i = first + below(size), j = first + below(size);
+            if (i == j)
+                continue;
+            ASSERT_EQ(block.trySwap(i, j), trySwapBouts(plain, i, j, first, last)) << seed;
+        }
+        improveBoutOrder(plain, first, last, 3 * mats, 3 * mats);
+        improveBoutOrder(plain, first, last, size, 3 * mats);
+        block.improve(3 * mats, 3 * mats);
+        block.improve(size, 3 * mats);
+        block.writeTo(fast);
+        ASSERT_EQ(text(fast), text(plain)) << seed;
+    }
 }

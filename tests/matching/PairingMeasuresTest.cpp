@@ -3,168 +3,89 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace korvanda;
 
-namespace {
-
-MatchEntrant entrant(float age, float weight, float skill, int team, float composite = 0)
-{
-    MatchEntrant e;
-    e.age = age;
-    e.logWeight = logWeight(weight);
-    e.skill = skill;
-    e.teamIndex = team;
-    e.composite = composite;
-    return e;
-}
-
-MatchCriteria ageOnly(float limit)
-{
-    MatchCriteria k;
-    k.ageOn = true;
-    k.ageLimit = limit;
-    return k;
-}
-
-float costOf(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant& b)
-{
-    PairCosts costs;
-    buildPairCosts(k, {a, b}, costs);
-    EXPECT_EQ(costs(1, 2), costs(2, 1));
-    EXPECT_EQ(costs(1, 1), forbiddenCost);
-    return costs(1, 2);
-}
-
-} // namespace
-
 TEST(PairingMeasuresTest, CompositeValue)
 {
-    EXPECT_EQ(compositeValue("10.0", "72", "2.0"), "65");
-    EXPECT_EQ(compositeValue("10.0", "0", "2.0"), "0");
-    EXPECT_EQ(compositeValue("", "72", "2.0"), "0");
-    EXPECT_EQ(compositeValue("9", "-4", "1"), "0");
     // 2 x 0.25 + 10 ln 1 + 2 = 2.5 and 2 x 0.75 + 0 + 2 = 3.5: halves to even.
-    EXPECT_EQ(compositeValue("0.25", "1", "2"), "2");
-    EXPECT_EQ(compositeValue("0.75", "1", "2"), "4");
-    EXPECT_EQ(compositeValue("-20", "1", "0"), "-40");
+    const char* cases[][4] = {{"10.0", "72", "2.0", "65"}, {"10.0", "0", "2.0", "0"}, {"", "72", "2.0", "0"},
+                              {"9", "-4", "1", "0"},       {"0.25", "1", "2", "2"},   {"0.75", "1", "2", "4"},
+                              {"-20", "1", "0", "-40"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(compositeValue(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
 }
 
-TEST(PairingMeasuresTest, LimitsAtAndPastTheLimit)
+TEST(PairingMeasuresTest, PairCosts)
 {
-    EXPECT_EQ(costOf(ageOnly(1.0f), entrant(10, 60, 1, 1), entrant(11, 60, 1, 2)), 2.0f);
-    EXPECT_EQ(costOf(ageOnly(0.9f), entrant(10, 60, 1, 1), entrant(11, 60, 1, 2)), forbiddenCost);
-
-    MatchCriteria weight;
-    weight.weightOn = true;
-    weight.weightLimit = static_cast<float>(std::log(1.0 + 7.0 / 100));
-    EXPECT_LT(costOf(weight, entrant(9, 70, 1, 1), entrant(9, 74, 1, 2)), forbiddenCost);
-    EXPECT_EQ(costOf(weight, entrant(9, 70, 1, 1), entrant(9, 75, 1, 2)), forbiddenCost);
-    weight.weightLimit = static_cast<float>(std::log(1.0 + 10.0 / 100));
-    EXPECT_LT(costOf(weight, entrant(9, 70, 1, 1), entrant(9, 76, 1, 2)), forbiddenCost);
-    EXPECT_EQ(costOf(weight, entrant(9, 70, 1, 1), entrant(9, 78, 1, 2)), forbiddenCost);
-
-    // A failed limit is not undone by the terms that follow.
-    MatchCriteria all = ageOnly(0.5f);
-    all.skillOn = true;
-    all.skillLimit = 5;
-    all.compositeOn = true;
-    all.compositeFactor = 1;
-    EXPECT_EQ(costOf(all, entrant(9, 60, 1, 1, 10), entrant(12, 60, 1, 2, 90)), forbiddenCost);
-}
-
-TEST(PairingMeasuresTest, CostsAddInOrder)
-{
-    MatchCriteria k = ageOnly(2);
-    k.skillOn = true;
-    k.skillLimit = 2;
-    k.compositeOn = true;
-    k.compositeFactor = 1;
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63)), 2.0f + 4.0f + 9.0f);
-    k.compositeFactor = 0;
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63)), 6.0f);
-    EXPECT_EQ(costOf(MatchCriteria{.sameTeamAllowed = true}, entrant(5, 40, 1, 1), entrant(14, 200, 5, 1)), 0.0f);
-}
-
-TEST(PairingMeasuresTest, SameTeamRule)
-{
-    MatchCriteria k;
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 3), entrant(10, 60, 1, 3)), forbiddenCost);
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 0), entrant(10, 60, 1, 0)), forbiddenCost)
-        << "wrestlers of unlisted teams count as one team";
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 0), entrant(10, 60, 1, 2)), 0.0f);
-    k.sameTeamAllowed = true;
-    EXPECT_EQ(costOf(k, entrant(10, 60, 1, 3), entrant(10, 60, 1, 3)), 0.0f);
+    auto entrant = [](float age, float weight, float skill, int team, float composite = 0) {
+        return MatchEntrant{age, composite, 0, skill, team, logWeight(weight)};
+    };
+    const float percent7 = static_cast<float>(std::log(1.07));
+    const float allowed = -1; // any cost below the forbidden one
+    const MatchCriteria all{.ageOn = true, .ageLimit = 2, .skillOn = true, .skillLimit = 2, .compositeOn = true};
+    MatchCriteria composite = all;
+    composite.compositeFactor = 1;
+    MatchCriteria ageFails = composite;
+    ageFails.ageLimit = 0.5f;
+    const struct {
+        MatchCriteria k;
+        MatchEntrant a, b;
+        float cost;
+    } cases[] = {
+        {{.ageOn = true, .ageLimit = 1}, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), 2},
+        {{.ageOn = true, .ageLimit = 0.9f}, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), forbiddenCost},
+        {{.weightOn = true, .weightLimit = percent7}, entrant(9, 70, 1, 1), entrant(9, 74, 1, 2), allowed},
+        {{.weightOn = true, .weightLimit = percent7}, entrant(9, 70, 1, 1), entrant(9, 75, 1, 2), forbiddenCost},
+        {composite, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 2.0f + 4.0f + 9.0f},
+        {all, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 6}, // composite factor 0
+        // A failed limit is not undone by the terms that follow.
+        {ageFails, entrant(9, 60, 1, 1, 10), entrant(10, 60, 1, 2, 90), forbiddenCost},
+        {{.sameTeamAllowed = true}, entrant(5, 40, 1, 1), entrant(14, 200, 5, 1), 0},
+        {{}, entrant(10, 60, 1, 3), entrant(10, 60, 1, 3), forbiddenCost},
+        {{}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 0), forbiddenCost}, // unlisted teams are one team
+        {{}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 2), 0},
+    };
+    for (const auto& c : cases) {
+        PairCosts costs;
+        buildPairCosts(c.k, {c.a, c.b}, costs);
+        EXPECT_EQ(std::make_pair(costs(1, 1), costs(2, 1)), std::make_pair(forbiddenCost, costs(1, 2)));
+        EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost) << &c - cases;
+    }
 }
 
 TEST(PairingMeasuresTest, OpponentLists)
 {
     OpponentLists lists(4, 3);
-    lists.addPairing(1, 2);
-    lists.addPairing(1, 3);
-    lists.addPairing(1, 4);
-    EXPECT_EQ(lists.boutCount(1), 3);
-    EXPECT_EQ(lists.findPairing(1, 3), 2);
-    EXPECT_EQ(lists.findPairing(3, 1), 1);
-    EXPECT_EQ(lists.findPairing(2, 3), 0);
-    lists.removePairing(2, 3);
-    EXPECT_EQ(lists.boutCount(2), 1);
+    for (int opponent : {2, 3, 4})
+        lists.addPairing(1, opponent);
+    EXPECT_EQ(std::tuple(lists.findPairing(1, 3), lists.findPairing(3, 1), lists.findPairing(2, 3)),
+              std::tuple(2, 1, 0));
+    lists.removePairing(2, 3); // not listed: nothing changes
     lists.removePairing(3, 1);
-    EXPECT_EQ(lists.boutCount(1), 2);
-    EXPECT_EQ(lists.opponent(1, 1), 2);
-    EXPECT_EQ(lists.opponent(1, 2), 4);
-    EXPECT_EQ(lists.boutCount(3), 0);
+    EXPECT_EQ(std::tuple(lists.boutCount(1), lists.boutCount(2), lists.boutCount(3)), std::tuple(2, 1, 0));
+    EXPECT_EQ(std::pair(lists.opponent(1, 1), lists.opponent(1, 2)), std::pair(2, 4)) << "the order is kept";
     lists.addPairing(1, 3);
-    EXPECT_THROW(lists.addPairing(1, 2), std::length_error);
+    EXPECT_THROW(lists.addPairing(1, 2), std::length_error) << "a full list never overflows";
 }
-
-namespace {
-
-std::vector<float> sortedKeys(std::vector<float> keys, bool ascending, std::vector<float>* tags = nullptr)
-{
-    SingleRows rows(static_cast<int>(keys.size()), 2);
-    for (int r = 1; r <= rows.rows(); ++r) {
-        rows(r, 1) = keys[static_cast<std::size_t>(r - 1)];
-        rows(r, 2) = static_cast<float>(r);
-    }
-    sortSingleRows(rows, 1, ascending, 1, rows.rows());
-    std::vector<float> out;
-    for (int r = 1; r <= rows.rows(); ++r) {
-        out.push_back(rows(r, 1));
-        if (tags)
-            tags->push_back(rows(r, 2));
-    }
-    return out;
-}
-
-} // namespace
 
 TEST(PairingMeasuresTest, PartitionSortOrder)
 {
-    EXPECT_EQ(sortedKeys({5, 1, 2}, true), (std::vector<float>{1, 2, 5}));
-    EXPECT_EQ(sortedKeys({5, 1, 2, 9, 3}, false), (std::vector<float>{9, 5, 3, 2, 1}));
-    std::vector<float> tags;
-    EXPECT_EQ(sortedKeys({3, 2, 2}, true, &tags), (std::vector<float>{2, 2, 3}));
-    EXPECT_EQ(tags, (std::vector<float>{3, 2, 1})) << "equal keys end in the order the steps give";
-
-    IntegerRows rows(3, 1);
-    rows(1, 1) = 7;
-    rows(2, 1) = 4;
-    rows(3, 1) = 1;
-    sortIntegerRows(rows, 1, true, 2, 2);
-    EXPECT_EQ(rows(2, 1), 4);
-    sortIntegerRows(rows, 1, true, 2, 3);
-    EXPECT_EQ(rows(1, 1), 7) << "rows outside the range stay";
-    EXPECT_EQ(rows(2, 1), 1);
-}
-
-TEST(PairingMeasuresTest, PartitionSortOfALongSortedRunDoesNotNestDeeply)
-{
-    const int n = 20000;
-    IntegerRows rows(n, 1);
-    for (int r = 1; r <= n; ++r)
-        rows(r, 1) = r;
-    sortIntegerRows(rows, 1, false, 1, n);
-    EXPECT_EQ(rows(1, 1), n);
-    EXPECT_EQ(rows(n, 1), 1);
+    // Where the rows stood before rows `from` to `to` were sorted by key.
+    auto sorted = [](std::vector<int> keys, bool ascending, int from = 1, int to = 0) {
+        IntegerRows rows(static_cast<int>(keys.size()), 2);
+        for (int r = 1; r <= rows.rows(); ++r)
+            std::tie(rows(r, 1), rows(r, 2)) = std::pair(keys[static_cast<std::size_t>(r - 1)], r);
+        sortIntegerRows(rows, 1, ascending, from, to ? to : rows.rows());
+        std::string places;
+        for (int r = 1; r <= rows.rows(); ++r)
+            places += std::to_string(rows(r, 2));
+        return places;
+    };
+    EXPECT_EQ(sorted({5, 1, 2}, true), "231");
+    EXPECT_EQ(sorted({3, 2, 2}, true), "321") << "equal keys end in the order the steps give";
+    EXPECT_EQ(sorted({5, 1, 2, 9, 3}, false), "41532");
+    EXPECT_EQ(sorted({7, 4, 1}, true, 2, 2), "123");
+    EXPECT_EQ(sorted({7, 4, 1}, true, 2, 3), "132") << "rows outside the range stay";
 }
