@@ -131,17 +131,6 @@ private slots:
         QVERIFY(f.box(u"BoutNumberBox"_s)->text().isEmpty());
         QVERIFY(f.box(u"ResultsNameBox1"_s)->text().isEmpty());
         QVERIFY(f.chosen().isEmpty());
-
-        // A typed bout number alone decides the row, whatever the boxes show.
-        f.clickRow(1);
-        f.type(u"BoutNumberBox"_s, u"3"_s);
-        f.clickOption(u"WinnerOption1"_s);
-        f.clickOption(u"WinByOption8"_s);
-        f.click("AcceptButton");
-        QVERIFY(f.dialogs.shown.empty());
-        QCOMPARE(f.shownCell(3, BoutColumn::Winner1), u"Scratch"_s);
-        QCOMPARE(f.shownCell(3, BoutColumn::Winner2), u"Scratch"_s);
-        QCOMPARE(f.meet.boutGrid.cell(1, BoutColumn::Winner1), std::string());
     }
 
     void refusedResultsKeepTheBoutsAndShowWhatTheCheckLeft()
@@ -308,23 +297,6 @@ private slots:
         press(Qt::Key_Down);
         press(Qt::Key_Return);
         QCOMPARE(f.box(u"BoutNumberBox"_s)->text(), u"2"_s);
-        f.box(u"ResultsPointsBox1"_s)->setFocus();
-        QTest::keyClicks(QApplication::focusWidget(), u"1"_s);
-        press(Qt::Key_Tab);
-        QTest::keyClicks(QApplication::focusWidget(), u"16"_s);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Down);
-        press(Qt::Key_Space);
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), u"WinByOption1"_s);
-        press(Qt::Key_Down);
-        press(Qt::Key_Space);
-        QCOMPARE(f.chosen(), QStringList({ u"WinByOption2"_s, u"WinnerOption2"_s }));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Space);
-        QVERIFY(f.dialogs.shown.empty());
-        QCOMPARE(f.meet.boutGrid.cell(2, BoutColumn::Winner2), std::string("TechFall"));
-        QCOMPARE(f.meet.boutGrid.cell(2, BoutColumn::Points2), std::string("16"));
     }
 };
 
