@@ -5,25 +5,6 @@
 
 namespace korvanda {
 
-namespace {
-
-int teamIndexOf(const Table& teamList, const std::string& team)
-{
-    for (int row = 1; row < teamList.rowCount(); ++row)
-        if (teamList.cell(row, TeamColumn::Abbrev) == team)
-            return row;
-    return 0;
-}
-
-// factor x d squared, each step in single precision.
-float term(float factor, float difference)
-{
-    const float square = difference * difference;
-    return factor * square;
-}
-
-} // namespace
-
 MatchCriteria handMatchCriteria(const CriteriaChecks& checks)
 {
     MatchCriteria criteria;
@@ -46,19 +27,9 @@ std::vector<MatchEntrant> handMatchCandidates(const Meet& meet)
     for (int row = 1; row < roster.rowCount(); ++row) {
         if (trimmed(roster.cell(row, RosterColumn::Here)).empty())
             continue;
-        const auto age = readSingle(roster.cell(row, RosterColumn::Age));
-        const auto weight = readSingle(roster.cell(row, RosterColumn::Wgt));
-        const auto skill = readSingle(roster.cell(row, RosterColumn::Skill));
-        const auto composite = readSingle(roster.cell(row, RosterColumn::Cmp));
-        if (!age || !weight || !skill || !composite || !(*weight > 0))
-            continue;
         MatchEntrant entrant;
-        entrant.age = *age;
-        entrant.composite = *composite;
-        entrant.rosterRow = row;
-        entrant.skill = *skill;
-        entrant.teamIndex = teamIndexOf(meet.teamList, roster.cell(row, RosterColumn::Team));
-        entrant.logWeight = logWeight(*weight);
+        if (readEntrant(meet, row, entrant) != EntrantFault::None)
+            continue;
         candidates.push_back(entrant);
     }
     return candidates;
@@ -75,13 +46,13 @@ float handMatchScore(int own, int other, const std::vector<MatchEntrant>& candid
         return forbiddenCost;
     float score = 0;
     if (criteria.ageOn)
-        score += term(criteria.ageFactor, a.age - b.age);
+        score += costTerm(criteria.ageFactor, a.age - b.age);
     if (criteria.weightOn)
-        score += term(criteria.weightFactor, a.logWeight - b.logWeight);
+        score += costTerm(criteria.weightFactor, a.logWeight - b.logWeight);
     if (criteria.skillOn)
-        score += term(criteria.skillFactor, a.skill - b.skill);
+        score += costTerm(criteria.skillFactor, a.skill - b.skill);
     if (criteria.compositeOn)
-        score += term(criteria.compositeFactor, a.composite - b.composite);
+        score += costTerm(criteria.compositeFactor, a.composite - b.composite);
     if (!(score <= forbiddenCost))
         score = forbiddenCost;
     return score;

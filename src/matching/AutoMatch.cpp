@@ -21,17 +21,26 @@ void report(const MatchProgress& progress, int value)
         progress(value);
 }
 
-std::string refusal(const std::string& what, const std::string& name)
+std::string refusal(EntrantFault fault, const std::string& name)
 {
-    return "Can't match: the " + what + " of " + trimmed(name) + " is not a number.";
-}
-
-int teamIndex(const Table& teamList, const std::string& team)
-{
-    for (int t = 1; t < teamList.rowCount(); ++t)
-        if (teamList.cell(t, TeamColumn::Abbrev) == team)
-            return t;
-    return 0;
+    const char* what = "age";
+    switch (fault) {
+    case EntrantFault::WeightNotAboveZero:
+        return "Can't match: the weight of " + trimmed(name) + " is not above 0.";
+    case EntrantFault::Weight:
+        what = "weight";
+        break;
+    case EntrantFault::Skill:
+        what = "skill";
+        break;
+    case EntrantFault::Composite:
+        what = "composite value";
+        break;
+    case EntrantFault::Age:
+    case EntrantFault::None:
+        break;
+    }
+    return std::string("Can't match: the ") + what + " of " + trimmed(name) + " is not a number.";
 }
 
 std::array<MatchCriteria, 3> stageCriteria(const MatchValues& values, int teams)
@@ -312,32 +321,12 @@ std::optional<std::vector<MatchEntrant>> collectEntrants(const Meet& meet, Dialo
         if (trimmed(roster.cell(r, RosterColumn::Here)).empty())
             continue;
         const std::string& name = roster.cell(r, RosterColumn::Name);
-        const auto age = readSingle(roster.cell(r, RosterColumn::Age));
-        const auto weight = readSingle(roster.cell(r, RosterColumn::Wgt));
-        const auto skill = readSingle(roster.cell(r, RosterColumn::Skill));
-        const auto composite = readSingle(roster.cell(r, RosterColumn::Cmp));
-        std::string problem;
-        if (!age)
-            problem = refusal("age", name);
-        else if (!weight)
-            problem = refusal("weight", name);
-        else if (!skill)
-            problem = refusal("skill", name);
-        else if (!composite)
-            problem = refusal("composite value", name);
-        else if (!(*weight > 0))
-            problem = "Can't match: the weight of " + trimmed(name) + " is not above 0.";
-        if (!problem.empty()) {
-            dialogs.inform(problem);
+        MatchEntrant e;
+        const EntrantFault fault = readEntrant(meet, r, e);
+        if (fault != EntrantFault::None) {
+            dialogs.inform(refusal(fault, name));
             return std::nullopt;
         }
-        MatchEntrant e;
-        e.age = *age;
-        e.composite = *composite;
-        e.rosterRow = r;
-        e.skill = *skill;
-        e.teamIndex = teamIndex(meet.teamList, roster.cell(r, RosterColumn::Team));
-        e.logWeight = logWeight(*weight);
         entrants.push_back(e);
     }
     if (entrants.empty()) {

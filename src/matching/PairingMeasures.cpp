@@ -23,14 +23,47 @@ float logWeight(float weight)
     return static_cast<float>(std::log(static_cast<double>(weight)));
 }
 
-namespace {
+int teamIndexOf(const Table& teamList, std::string_view team)
+{
+    for (int row = 1; row < teamList.rowCount(); ++row)
+        if (teamList.cell(row, TeamColumn::Abbrev) == team)
+            return row;
+    return 0;
+}
 
-// factor x (d x d), each step rounded to single precision.
-float term(float factor, float difference)
+EntrantFault readEntrant(const Meet& meet, int row, MatchEntrant& entrant)
+{
+    const Table& roster = meet.roster;
+    const auto age = readSingle(roster.cell(row, RosterColumn::Age));
+    const auto weight = readSingle(roster.cell(row, RosterColumn::Wgt));
+    const auto skill = readSingle(roster.cell(row, RosterColumn::Skill));
+    const auto composite = readSingle(roster.cell(row, RosterColumn::Cmp));
+    if (!age)
+        return EntrantFault::Age;
+    if (!weight)
+        return EntrantFault::Weight;
+    if (!skill)
+        return EntrantFault::Skill;
+    if (!composite)
+        return EntrantFault::Composite;
+    if (!(*weight > 0))
+        return EntrantFault::WeightNotAboveZero;
+    entrant.age = *age;
+    entrant.composite = *composite;
+    entrant.rosterRow = row;
+    entrant.skill = *skill;
+    entrant.teamIndex = teamIndexOf(meet.teamList, roster.cell(row, RosterColumn::Team));
+    entrant.logWeight = logWeight(*weight);
+    return EntrantFault::None;
+}
+
+float costTerm(float factor, float difference)
 {
     const float square = difference * difference;
     return factor * square;
 }
+
+namespace {
 
 float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant& b)
 {
@@ -39,18 +72,18 @@ float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant
     float c = 0;
     if (k.ageOn) {
         const float d = std::fabs(a.age - b.age);
-        c = d <= k.ageLimit ? term(k.ageFactor, d) : forbiddenCost;
+        c = d <= k.ageLimit ? costTerm(k.ageFactor, d) : forbiddenCost;
     }
     if (k.weightOn) {
         const float d = std::fabs(a.logWeight - b.logWeight);
-        c = d <= k.weightLimit ? c + term(k.weightFactor, d) : forbiddenCost;
+        c = d <= k.weightLimit ? c + costTerm(k.weightFactor, d) : forbiddenCost;
     }
     if (k.skillOn) {
         const float d = std::fabs(a.skill - b.skill);
-        c = d <= k.skillLimit ? c + term(k.skillFactor, d) : forbiddenCost;
+        c = d <= k.skillLimit ? c + costTerm(k.skillFactor, d) : forbiddenCost;
     }
     if (k.compositeOn)
-        c = c + term(k.compositeFactor, a.composite - b.composite);
+        c = c + costTerm(k.compositeFactor, a.composite - b.composite);
     return c > forbiddenCost ? forbiddenCost : c;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "meet/Meet.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,16 @@ struct MatchEntrant {
     float logWeight = 0;
 };
 
+// The first team-list row whose abbreviation is exactly `team`, or 0:
+// wrestlers of unlisted teams all count as one team.
+int teamIndexOf(const Table& teamList, std::string_view team);
+
+// Why a roster row cannot take part in a pairing; None when it can.
+enum class EntrantFault { None, Age, Weight, Skill, Composite, WeightNotAboveZero };
+
+// Fills `entrant` from roster row `row` when its numbers allow it.
+EntrantFault readEntrant(const Meet& meet, int row, MatchEntrant& entrant);
+
 // What one stage of the matching allows and how it weighs differences.
 struct MatchCriteria {
     bool ageOn = false;
@@ -41,6 +53,10 @@ struct MatchCriteria {
     float compositeFactor = 0;
     bool sameTeamAllowed = false;
 };
+
+// factor x (d x d), each step rounded to single precision, so the choice
+// between equal costs is the same on every machine.
+float costTerm(float factor, float difference);
 
 // The N by N costs of a stage, wrestlers numbered from 1.
 class PairCosts {
