@@ -129,3 +129,21 @@ TEST_F(RosterImportTest, BadRecordsAndUnreadableFilesArePassedOver)
     EXPECT_TRUE(loadRosters(empty, false, dialogs));
     EXPECT_EQ(empty.roster.rowCount(), 2);
 }
+
+TEST_F(RosterImportTest, TheMeetsOwnFilesAreNoTeamFiles)
+{
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Odd\tODD\t\tteams");
+    meet.teamList.appendRow("Odder\tODR\t\tRestore");
+    meet.teamList.appendRow("Tigers\tTIG\t\tTigers");
+    dir.write("teams.Csv", "\"Ann\",\"9\",\"70\",\"3\"\r\n");
+    dir.write("Restore.Csv", "\"Bo\",\"9\",\"70\",\"3\"\r\n");
+    dir.write("Tigers.Csv", "\"Cy\",\"9\",\"70\",\"3\"\r\n");
+    EXPECT_TRUE(loadRosters(meet, false, dialogs));
+    EXPECT_EQ(dialogs.warnings,
+              (Texts{"teams.Csv is one of the meet's own files, not a team's data file; that team's wrestlers were "
+                     "not loaded.",
+                     "Restore.Csv is one of the meet's own files, not a team's data file; that team's wrestlers were "
+                     "not loaded."}));
+    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Cy"}));
+}

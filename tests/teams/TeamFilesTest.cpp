@@ -111,3 +111,29 @@ TEST_F(TeamFilesTest, CountTeamWrestlersIsExact)
     addWrestler("C\t\t\t\ttig\t\t\t");
     EXPECT_EQ(countTeamWrestlers(meet.roster, "TIG"), 1);
 }
+
+TEST_F(TeamFilesTest, ADataFileNamedAfterAMeetFileNeverOverwritesIt)
+{
+    EXPECT_TRUE(isMeetFileName("Teams"));
+    EXPECT_TRUE(isMeetFileName("TEAMS"));
+    EXPECT_TRUE(isMeetFileName("teams.old")) << "its backup would be Teams.Bak";
+    EXPECT_TRUE(isMeetFileName("restore"));
+    EXPECT_TRUE(isMeetFileName("KorvandaSettings"));
+    EXPECT_FALSE(isMeetFileName("Tigers"));
+    EXPECT_FALSE(isMeetFileName("Teamsters"));
+
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Tigers\tTIG\tAnn\tTeams");
+    meet.teamList.appendRow("Lions\tLIO\tBo\tRestore");
+    meet.teamList.appendRow("Bears\tBEA\tCy\tBears");
+    addWrestler("Kim\t9.0\t62\t2.0\tTIG\t50\t\t");
+    addWrestler("Lu\t9.0\t62\t2.0\tLIO\t50\t\t");
+    addWrestler("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
+    dir.write("Restore.Csv", "the meet");
+    savePermFiles(meet);
+    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
+                                     "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
+                                     "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
+    EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
+    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
+}

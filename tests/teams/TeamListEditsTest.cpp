@@ -40,3 +40,12 @@ TEST(TeamListEditsTest, MatCountSteps)
     for (const auto& c : cases)
         EXPECT_EQ(steppedMatCount(c.text, c.up), c.expected) << c.text << (c.up ? " up" : " down");
 }
+
+TEST(TeamListEditsTest, QuotesTabsAndLineEndsNeverReachTheList)
+{
+    Meet meet;
+    replaceTeam(meet, 1, {"Tig\ters", "TI\r\nG", "\"Ann\"", "Tigers\n"});
+    addTeam(meet, {"Lions\r", "\tLIO", "B\"o", "\"Lions\""});
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 1), (TeamFields{"Tigers", "TIG", "Ann", "Tigers"}));
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 2), (TeamFields{"Lions", "LIO", "Bo", "Lions"}));
+}
