@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 using namespace korvanda;
 
 TEST(TextFileTest, SplitLinesTakesEveryLineEnd)
@@ -108,4 +110,15 @@ TEST(TextFileTest, ADirectoryInThePlaceOfAFile)
     dir.write("Lions.Csv", "old");
     EXPECT_TRUE(saveFileWithBackup(dir.path() / "Lions.Csv", dir.path() / "Lions.Bak", "new"));
     EXPECT_EQ(dir.read("Lions.Csv"), "new");
+}
+
+TEST(TextFileTest, AReadOnlyTemporaryLeftByACrash)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root, who can write a read-only file anyway";
+    TempDir dir;
+    dir.write("Restore.Csv.new", "half a file");
+    std::filesystem::permissions(dir.path() / "Restore.Csv.new", std::filesystem::perms::owner_read);
+    ASSERT_TRUE(saveFileSafely(dir.path() / "Restore.Csv", "new"));
+    EXPECT_EQ(dir.read("Restore.Csv"), "new");
 }
