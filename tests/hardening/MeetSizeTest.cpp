@@ -96,11 +96,15 @@ TEST(MeetSizeTest, AThousandWrestlersFromFilesToPrintedLists)
             sortRoster(meet.roster, RosterColumn::Age, ascending, stable);
             EXPECT_TRUE(sortedBy(meet.roster, RosterColumn::Age, ascending)) << stable << ascending;
         }
-    // A stable sort by weight keeps each weight's wrestlers in age order.
-    sortRoster(meet.roster, RosterColumn::Wgt, true, true);
+    // The last sort left the ages descending; a stable sort by team keeps
+    // them so within each team.
+    sortRoster(meet.roster, RosterColumn::Team, true, true);
     for (int r = 1; r + 1 < meet.roster.rowCount(); ++r) {
-        if (meet.roster.cell(r, RosterColumn::Wgt) == meet.roster.cell(r + 1, RosterColumn::Wgt)) {
-            ASSERT_LE(*readSingle(meet.roster.cell(r, RosterColumn::Age)),
+        const std::string& team = meet.roster.cell(r, RosterColumn::Team);
+        const std::string& nextTeam = meet.roster.cell(r + 1, RosterColumn::Team);
+        ASSERT_LE(team, nextTeam);
+        if (team == nextTeam) {
+            ASSERT_GE(*readSingle(meet.roster.cell(r, RosterColumn::Age)),
                       *readSingle(meet.roster.cell(r + 1, RosterColumn::Age)));
         }
     }
