@@ -77,8 +77,9 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
             for (int round = kill;; ++round)
                 writeEverything(versions[round % 2], dialogs);
         }
-        // Anywhere within the next two rounds of writing.
-        ::usleep(dice.roll(2 * roundMicroseconds + 1));
+        // Anywhere within a round of writing; the rounds start with the
+        // one version and the other in turn.
+        ::usleep(dice.roll(roundMicroseconds + 1));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);

@@ -35,7 +35,7 @@ inline korvanda::Meet meetVersion(int version, const std::filesystem::path& dire
     meet.teamList.appendRow("Lions\tLIO\tCoach " + std::to_string(version) + "\tLions");
     meet.roster.setRowCount(1);
     meet.boutGrid.setRowCount(1);
-    const int wrestlers = 120 + 20 * version;
+    const int wrestlers = 60 + 10 * version;
     for (int w = 1; w <= wrestlers; ++w) {
         const std::string team = w % 2 ? "TIG" : "LIO";
         meet.roster.appendRow("Wrestler " + std::to_string(version) + "-" + std::to_string(w) + "\t"
