@@ -44,6 +44,16 @@ TEST(ProgramFilesTest, ReadAndWriteFailSafely)
     EXPECT_FALSE(writeFileSafely(dir.path() / "out.txt.new", "x")) << "a directory in the output's place";
 }
 
+TEST(ProgramFilesTest, ATemporaryLeftByACrashDoesNotBlockTheNextWrite)
+{
+    ScratchDir dir;
+    const auto file = dir.path() / "out.txt";
+    std::filesystem::create_symlink(dir.path() / "gone" / "x", dir.path() / "out.txt.new");
+    ASSERT_TRUE(writeFileSafely(file, "sheets"));
+    EXPECT_EQ(loadFile(file), "sheets");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.path() / "out.txt.new")));
+}
+
 TEST(ProgramFilesTest, ShownFileJoinsWithOneSeparator)
 {
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
