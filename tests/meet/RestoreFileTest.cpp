@@ -136,21 +136,6 @@ TEST(RestoreFileTest, FailedWriteKeepsPreviousSnapshot)
     EXPECT_EQ(dir.read("Restore.Csv"), "previous");
 }
 
-TEST(RestoreFileTest, ReadsEveryLineEnd)
-{
-    const Meet meet = smallMeet();
-    const std::string written = restoreFileText(meet);
-    std::string lineFeeds = written;
-    std::erase(lineFeeds, '\r');
-    for (const std::string& text : {written, lineFeeds, written.substr(0, written.size() - 2),
-                                    lineFeeds.substr(0, lineFeeds.size() - 1)}) {
-        const auto restored = parseRestoreFile(text);
-        ASSERT_TRUE(restored);
-        EXPECT_EQ(restored->roster, meet.roster);
-        EXPECT_EQ(restored->boutGrid, meet.boutGrid);
-    }
-}
-
 TEST(RestoreFileTest, WhatAnotherProgramLeftInTheFileStaysWithinTheMeetsRules)
 {
     // A table without data rows, a tab in a caption and a carriage return
