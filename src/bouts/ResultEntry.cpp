@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/TextFile.h"
 
 #include <cstdlib>
 #include <optional>
@@ -103,6 +104,9 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
         entry.winner = 0;
     if (entry.resultType < ResultType::None || entry.resultType > ResultType::Scratch)
         entry.resultType = ResultType::None;
+    // The points go into the bout list and its files as typed, less what no file can carry.
+    entry.points1 = withoutFileBreakers(entry.points1);
+    entry.points2 = withoutFileBreakers(entry.points2);
     const bool pointsBlank = trimmed(entry.points1).empty() && trimmed(entry.points2).empty();
     std::optional<int> margin = 0;
     if (!pointsBlank) {

@@ -48,7 +48,9 @@ ResultEntry selectBout(const Table& boutGrid, int row, ResultEntry shown);
 // the bout's row and clears the entry. A check that fails shows its message
 // and the later checks still run, so one Accept may show several. A blank
 // points box beside a filled one becomes "0" in the entry. Once the bout
-// number names a bout the restore file is saved, stored or not.
+// number names a bout the restore file is saved, stored or not. Double
+// quotes, tabs and line ends typed into the points boxes are dropped first,
+// since no file of the meet can carry them.
 // True when the result was stored.
 bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs);
 

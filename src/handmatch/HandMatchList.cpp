@@ -5,6 +5,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/TextFile.h"
 
 #include <optional>
 
@@ -65,12 +66,17 @@ PickResult HandMatchList::pickWrestler(
     if (!editor.present)
         return result;
     const int row = grid_.currentRow();
-    grid_.setCell(row, ListColumn::Name, editor.name);
-    grid_.setCell(row, ListColumn::Age, editor.age);
-    grid_.setCell(row, ListColumn::Weight, editor.weight);
-    grid_.setCell(row, ListColumn::Skill, editor.skill);
-    grid_.setCell(row, ListColumn::Team, editor.team);
-    grid_.setCell(row, ListColumn::Comp, compositeValue(editor.age, editor.weight, editor.skill));
+    // The boxes may hold anything typed; what reaches a bout must fit the files.
+    const std::string name = withoutFileBreakers(editor.name);
+    const std::string age = withoutFileBreakers(editor.age);
+    const std::string weight = withoutFileBreakers(editor.weight);
+    const std::string skill = withoutFileBreakers(editor.skill);
+    grid_.setCell(row, ListColumn::Name, name);
+    grid_.setCell(row, ListColumn::Age, age);
+    grid_.setCell(row, ListColumn::Weight, weight);
+    grid_.setCell(row, ListColumn::Skill, skill);
+    grid_.setCell(row, ListColumn::Team, withoutFileBreakers(editor.team));
+    grid_.setCell(row, ListColumn::Comp, compositeValue(age, weight, skill));
     result.picked = true;
 
     if (!settings.findBest || row != 1 || !trimmed(grid_.cell(2, ListColumn::Name)).empty())
@@ -81,7 +87,7 @@ PickResult HandMatchList::pickWrestler(
         return result;
     }
     result.searched = true;
-    const int own = findRow(meet.roster, editor.name);
+    const int own = findRow(meet.roster, name);
     result.proposedRow = findBestOpponent(meet, own, handMatchCriteria(settings.criteria), *limit);
     if (result.proposedRow > 0) {
         const Table& roster = meet.roster;

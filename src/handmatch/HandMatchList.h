@@ -69,6 +69,7 @@ public:
     const std::array<int, 2>& editedBoutRows() const { return editedBoutRows_; }
 
     // A click on the list: puts the editor's wrestler into the selected row
+    // (without double quotes, tabs and line ends, which no file can carry)
     // and, when asked, proposes the closest present opponent into row 2.
     PickResult pickWrestler(
         const Meet& meet, const EditorWrestler& editor, const ProposalSettings& settings, Dialogs& dialogs);

@@ -33,7 +33,8 @@ public:
             const auto caption = readQuoted();
             if (!caption)
                 return std::nullopt;
-            table.setCell(0, c, *caption);
+            // A caption is one cell: a tab in it cannot be written back.
+            table.setCell(0, c, withoutFileBreakers(*caption));
         }
         for (int r = 1; r < rows; ++r) {
             const auto row = readQuoted();
@@ -41,6 +42,9 @@ public:
                 return std::nullopt;
             table.appendRow(*row);
         }
+        // Every table keeps a data row, empty when the meet has none yet.
+        if (table.rowCount() == 1)
+            table.appendRow();
         return table;
     }
 
@@ -77,10 +81,13 @@ private:
         const std::string& line = lines_[next_];
         if (line.size() < 2 || line.front() != '"' || line.back() != '"')
             return std::nullopt;
-        const std::string content = line.substr(1, line.size() - 2);
+        std::string content = line.substr(1, line.size() - 2);
         if (content.find('"') != std::string::npos)
             return std::nullopt;
         ++next_;
+        // A carriage return alone is no line end here, but no file of the
+        // meet could carry it onwards, so it never reaches a cell.
+        std::erase(content, '\r');
         return content;
     }
 

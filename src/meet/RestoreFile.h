@@ -27,6 +27,7 @@ std::string tableBlockText(const Table& table);
 
 // Reads a whole snapshot. Gives nothing and the number of the first line
 // that does not fit (in `badLine`) when the text is damaged or incomplete.
+// A table without data rows gets its one empty row, as every table has.
 std::optional<RestoredTables> parseRestoreFile(std::string_view text, int* badLine = nullptr);
 
 // Writes the snapshot of the meet. On failure the director is told and the

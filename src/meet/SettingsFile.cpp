@@ -66,7 +66,7 @@ std::string settingsFileText(const std::vector<SettingRecord>& records)
         if (record.kind == ControlKind::TextBox)
             text += ",\"TextBox\",\"" + record.control + "\",\"" + withoutFileBreakers(record.value) + "\"\r\n";
         else
-            text += ",\"CheckBox\",\"" + record.control + "\"," + record.value + "\r\n";
+            text += ",\"CheckBox\",\"" + record.control + "\"," + withoutFileBreakers(record.value) + "\r\n";
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -45,12 +46,34 @@ std::vector<std::string> splitLines(std::string_view text)
 
 namespace {
 
-// The bytes in a complete file beside `path`, or nothing when that failed.
-std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& path, std::string_view bytes)
+std::filesystem::path temporaryBeside(const std::filesystem::path& path)
 {
     std::filesystem::path temporary = path;
     temporary += ".new";
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wb");
+    return temporary;
+}
+
+std::FILE* openTemporary(const std::filesystem::path& temporary)
+{
+    if (std::FILE* file = std::fopen(temporary.string().c_str(), "wb"))
+        return file;
+    // A temporary left behind by a crash (read-only, or a link that leads
+    // nowhere) must not block every later save; a directory of that name
+    // is somebody's data and stays.
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(temporary, error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status))
+        return nullptr;
+    if (!std::filesystem::remove(temporary, error))
+        return nullptr;
+    return std::fopen(temporary.string().c_str(), "wb");
+}
+
+// The bytes in a complete file beside `path`, or nothing when that failed.
+std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& path, std::string_view bytes)
+{
+    const std::filesystem::path temporary = temporaryBeside(path);
+    std::FILE* file = openTemporary(temporary);
     if (!file)
         return std::nullopt;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -68,6 +91,22 @@ std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path&
     return temporary;
 }
 
+// Makes the new name in the directory last through a power cut as well;
+// where that cannot be done the file is in place all the same.
+void syncDirectoryOf(const std::filesystem::path& path)
+{
+#if defined(__unix__) || defined(__APPLE__)
+    const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
+    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+#else
+    (void)path;
+#endif
+}
+
 bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& path)
 {
     std::error_code error;
@@ -76,6 +115,7 @@ bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::p
         std::filesystem::remove(temporary, error);
         return false;
     }
+    syncDirectoryOf(path);
     return true;
 }
 

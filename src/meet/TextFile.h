@@ -15,9 +15,11 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 // dropped. A text ending in a line end has no empty line after it.
 std::vector<std::string> splitLines(std::string_view text);
 
-// Writes `bytes` to a temporary file beside `path` and then puts it in
-// place, so the old file stays whole until the new one is complete.
-// Returns false, with nothing changed, when any step fails.
+// Writes `bytes` to a temporary file beside `path` ("Name.new"), flushes it
+// to the disk and then puts it in place, so the old file stays whole until
+// the new one is complete, even when the power goes. A temporary left over
+// from a crash is replaced. Returns false, with nothing changed, when any
+// step fails (a full disk, a directory in the way, a read-only place).
 bool saveFileSafely(const std::filesystem::path& path, std::string_view bytes);
 
 // Like saveFileSafely; the version being replaced is first kept as

@@ -24,6 +24,18 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
+// A temporary left behind by a crash (read-only, or a link that leads
+// nowhere) must not block every later write; a directory of that name is
+// somebody's data and stays. True when it was removed.
+bool clearStaleTemporary(const std::filesystem::path& temporary)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(temporary, error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status))
+        return false;
+    return std::filesystem::remove(temporary, error);
+}
+
 } // namespace
 
 ProgramDirectory::ProgramDirectory(std::filesystem::path path)
@@ -103,6 +115,8 @@ bool writeFileSafely(const std::filesystem::path& path, std::string_view bytes)
     temporary += ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out && clearStaleTemporary(temporary))
+            out.open(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

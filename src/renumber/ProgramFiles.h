@@ -46,8 +46,8 @@ std::vector<std::string> splitLines(std::string_view text);
 std::filesystem::path findFile(const std::filesystem::path& directory, std::string_view name);
 
 // Writes the bytes to a temporary file beside `path` and then puts it in
-// place, so a crash never leaves half a file. False, with `path` untouched,
-// when any step fails.
+// place, so a crash never leaves half a file; a temporary left over from a
+// crash is replaced. False, with `path` untouched, when any step fails.
 bool writeFileSafely(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace quillon

@@ -47,15 +47,19 @@ using RowCells = std::array<std::string, RosterColumn::Count>;
 
 RowCells cellsFromEditor(const WrestlerEditor& editor, bool trim)
 {
-    const auto cleaned = [trim](std::string_view text) { return trim ? trimmed(text) : std::string(text); };
+    // Every cell ends up in the team files or the restore file, where a
+    // double quote, a tab or a line end would break the record, so those
+    // never reach a row. (The numbers hold none: validation refuses them.)
+    const auto cleaned = [trim](std::string_view text) {
+        const std::string kept = withoutFileBreakers(text);
+        return trim ? trimmed(kept) : kept;
+    };
     RowCells cells;
-    // Name and team end up in the team files, where a double quote, a tab or
-    // a line end would break the record, so those never reach a row.
-    cells[RosterColumn::Name] = cleaned(withoutFileBreakers(editor.name));
+    cells[RosterColumn::Name] = cleaned(editor.name);
     cells[RosterColumn::Age] = cleaned(editor.age);
     cells[RosterColumn::Wgt] = cleaned(editor.weight);
     cells[RosterColumn::Skill] = cleaned(editor.skill);
-    cells[RosterColumn::Team] = cleaned(withoutFileBreakers(editor.team));
+    cells[RosterColumn::Team] = cleaned(editor.team);
     cells[RosterColumn::Cmp] = compositeValue(editor.age, editor.weight, editor.skill);
     cells[RosterColumn::Here] = editor.present == CheckState::Checked ? "Yes" : "";
     cells[RosterColumn::Bouts] = cleaned(editor.bouts);

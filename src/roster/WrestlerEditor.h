@@ -44,6 +44,8 @@ void loadEditorFromRow(Meet& meet, WrestlerEditor& editor, int row);
 
 // "Add": a new wrestler at the end of the roster, trimmed, unless the name
 // is taken. Gives true when the row was added; the editor is then emptied.
+// Add and Replace drop double quotes, tabs and line ends from every box,
+// since no file of the meet can carry them.
 bool addWrestler(Meet& meet, WrestlerEditor& editor, Dialogs& dialogs);
 
 // Writes the editor over the editor's row as typed, unless the name belongs

@@ -65,6 +65,11 @@ bool loadRosters(Meet& meet, bool assumePresent, Dialogs& dialogs)
         if (dataFile.empty())
             continue;
         const std::string fileName = dataFile + ".Csv";
+        if (isMeetFileName(dataFile)) {
+            dialogs.warn(fileName + " is one of the meet's own files, not a team's data file; that team's "
+                                    "wrestlers were not loaded.");
+            continue;
+        }
         // A name that leads out of the meet's directory is not read either.
         const auto text = isPlainFileName(dataFile) ? readWholeFile(meet.directory / fileName) : std::nullopt;
         if (!text) {

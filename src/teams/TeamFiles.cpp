@@ -4,6 +4,8 @@
 #include "meet/Numbers.h"
 #include "meet/TextFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace korvanda {
@@ -51,6 +53,17 @@ bool isPlainFileName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\:") == std::string_view::npos;
 }
 
+bool isMeetFileName(std::string_view name)
+{
+    const std::string_view stem = name.substr(0, name.find('.'));
+    const auto sameLetters = [stem](std::string_view meetFile) {
+        return std::equal(stem.begin(), stem.end(), meetFile.begin(), meetFile.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    return sameLetters("Teams") || sameLetters("Restore") || sameLetters("KorvandaSettings");
+}
+
 std::string teamFileLine(const Table& table, int row, std::initializer_list<int> columns)
 {
     std::vector<std::string> fields;
@@ -83,7 +96,8 @@ void savePermFiles(const Meet& meet)
     for (int t = 1; t < teams.rowCount(); ++t) {
         const std::string abbreviation = trimmed(teams.cell(t, TeamColumn::Abbrev));
         const std::string dataFile = trimmed(teams.cell(t, TeamColumn::DataFile));
-        if (countTeamWrestlers(meet.roster, abbreviation) == 0 || !isPlainFileName(dataFile))
+        if (countTeamWrestlers(meet.roster, abbreviation) == 0 || !isPlainFileName(dataFile)
+            || isMeetFileName(dataFile))
             continue;
         std::string wrestlers;
         for (int r = 1; r < meet.roster.rowCount(); ++r)

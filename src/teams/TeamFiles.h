@@ -22,9 +22,15 @@ int countTeamWrestlers(const Table& roster, std::string_view abbreviation);
 // A team's data file must stay inside the meet's directory.
 bool isPlainFileName(std::string_view name);
 
+// A data file named after one of the meet's own files ("Teams", "Restore",
+// "KorvandaSettings", in any letter case, also before a ".") would overwrite
+// that file or its backup when the teams are saved.
+bool isMeetFileName(std::string_view name);
+
 // Writes "Teams.Csv" and the data file of every team that has wrestlers,
 // each keeping its previous version as the backup. A file that cannot be
-// written is passed over and keeps its old contents.
+// written is passed over and keeps its old contents, and so is a data file
+// whose name leads out of the directory or is one of the meet's own.
 void savePermFiles(const Meet& meet);
 
 // The "Teams.Csv" line or team data line: quoted fields, trimmed.

@@ -183,3 +183,18 @@ TEST(ResultEntryTest, SelectBoutShowsTheStoredResult)
     EXPECT_EQ(selectBout(bouts, 0, earlier), earlier) << "the header row is no bout";
     EXPECT_EQ(selectBout(bouts, 7, earlier), earlier);
 }
+
+TEST(ResultEntryTest, TypedQuotesTabsAndLineEndsAreDroppedFromThePoints)
+{
+    TempDir dir;
+    Meet meet = threeBouts(dir);
+    FakeDialogs dialogs;
+    ResultEntry entry { "3", "", "", "", "", "\"5\"\t", "2\r\n", 1, ResultType::Decision };
+    EXPECT_TRUE(acceptResult(meet, entry, dialogs)) << "5 to 2 is a decision once the points are clean";
+    EXPECT_EQ(resultCells(meet, 3), (Cells { "5", "2", "Decision", "" }));
+
+    entry = { "1", "", "", "", "", "x\"y", "\t", 0, ResultType::None };
+    EXPECT_TRUE(acceptResult(meet, entry, dialogs));
+    EXPECT_EQ(resultCells(meet, 1), (Cells { "xy", "0", "", "" })) << "a tab alone is a blank box";
+    EXPECT_TRUE(dialogs.shown.empty());
+}

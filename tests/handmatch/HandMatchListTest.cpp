@@ -227,3 +227,15 @@ TEST_F(HandMatchListTest, EditingABoutWithAWrestlerWhoLeftTheRoster)
     EXPECT_EQ(list.editedBoutRows(), (std::array<int, 2> { 0, 2 }));
     EXPECT_EQ(listRow(1), Texts(6)) << "the earlier pick is gone too";
 }
+
+TEST_F(HandMatchListTest, TypedQuotesTabsAndLineEndsNeverReachTheBout)
+{
+    // The editor's boxes as the director might have typed them.
+    pick(1, { "An\"n\"\t", "9.0\r\n", "6\t0", "1.0", "T\"IG\n", true });
+    pick(2, editorOf(2));
+    EXPECT_EQ(listRow(1), (Texts { "Ann", "9.0", "60", "1.0", "TIG", "60" }));
+    ASSERT_TRUE(list.makeHandBout(meet, dialogs));
+    EXPECT_EQ(boutCell(1, BoutColumn::Name1), "Ann");
+    EXPECT_EQ(boutCell(1, BoutColumn::Team1), "TIG");
+    EXPECT_EQ(boutsCells(), (Texts { "1", "1", "", "" })) << "the cleaned name finds Ann in the roster";
+}

@@ -135,3 +135,26 @@ TEST(RestoreFileTest, FailedWriteKeepsPreviousSnapshot)
     EXPECT_NE(dialogs.warnings[0].find("Restore.Csv"), std::string::npos);
     EXPECT_EQ(dir.read("Restore.Csv"), "previous");
 }
+
+TEST(RestoreFileTest, WhatAnotherProgramLeftInTheFileStaysWithinTheMeetsRules)
+{
+    // A table without data rows, a tab in a caption and a carriage return
+    // inside a cell.
+    std::string text = "1,4\r\n\"Team\"\r\n\"Abb\trev.\"\r\n\"Coach\"\r\n\"File\"\r\n"
+                       "2,8\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"f\"\r\n\"g\"\r\n\"h\"\r\n"
+                       "\"Kim\rSorel\t9.0\"\r\n"
+                       "1,18\r\n";
+    for (int c = 0; c < BoutColumn::Count; ++c)
+        text += "\"\"\r\n";
+    const auto restored = parseRestoreFile(text);
+    ASSERT_TRUE(restored);
+    EXPECT_EQ(restored->teamList.rowCount(), 2) << "the list keeps its one empty row";
+    EXPECT_EQ(restored->teamList.cell(0, TeamColumn::Abbrev), "Abbrev.");
+    EXPECT_EQ(restored->boutGrid.rowCount(), 2);
+    EXPECT_EQ(restored->roster.cell(1, RosterColumn::Name), "KimSorel");
+    const Meet back{restored->teamList, restored->roster, restored->boutGrid};
+    const auto again = parseRestoreFile(restoreFileText(back));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->teamList, restored->teamList);
+    EXPECT_EQ(again->roster, restored->roster);
+}

@@ -44,3 +44,18 @@ TEST(SettingsFileTest, EighteenControlsInFileOrder)
     EXPECT_EQ(controls.back().control, "SameTeamCheck");
     EXPECT_EQ(controls.back().window, 2);
 }
+
+TEST(SettingsFileTest, NoValueCanBreakItsRecord)
+{
+    const std::vector<SettingRecord> records = {
+        {1, ControlKind::TextBox, "NumMatsBox", "2\t\"\r\n"},
+        {1, ControlKind::CheckBox, "OmitAbsentsCheck", "1\r\n"},
+    };
+    const std::string text = settingsFileText(records);
+    EXPECT_EQ(text, "1,\"TextBox\",\"NumMatsBox\",\"2\"\r\n1,\"CheckBox\",\"OmitAbsentsCheck\",1\r\n");
+    const std::vector<SettingRecord> back = {
+        {1, ControlKind::TextBox, "NumMatsBox", "2"},
+        {1, ControlKind::CheckBox, "OmitAbsentsCheck", "1"},
+    };
+    EXPECT_EQ(parseSettingsFile(text), back);
+}

@@ -122,3 +122,13 @@ TEST(GenerationTest, FilesAreReadAndWrittenSafely)
     EXPECT_EQ(loadFile(file), bytes);
     EXPECT_FALSE(writeFileSafely(dir.path() / "out.txt.new", "x")) << "a directory in the output's place";
 }
+
+TEST(GenerationTest, ATemporaryLeftByACrashDoesNotBlockTheNextWrite)
+{
+    TempDir dir;
+    const auto file = dir.path() / "out.txt";
+    std::filesystem::create_symlink(dir.path() / "gone" / "x", dir.path() / "out.txt.new");
+    ASSERT_TRUE(writeFileSafely(file, "sheets"));
+    EXPECT_EQ(loadFile(file), "sheets");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.path() / "out.txt.new")));
+}

@@ -281,3 +281,24 @@ TEST_F(WrestlerEditorTest, DoubleClickTurnsAttendanceOverOnlyWhenAsked)
     EXPECT_EQ(meet.roster.cell(3, RosterColumn::Here), "");
     EXPECT_TRUE(meet.rostersChanged);
 }
+
+TEST_F(WrestlerEditorTest, NoBoxCarriesQuotesTabsOrLineEndsIntoTheRoster)
+{
+    editor = typed("Gus\r\n\"Iron\"\tHand");
+    editor.team = "\tLIO\r\n";
+    editor.bouts = "4\r\n";
+    EXPECT_TRUE(addWrestler(meet, editor, dialogs));
+    EXPECT_EQ(row(4), (Texts{"GusIronHand", "10.0", "70", "2.0", "LIO", compositeValue("10.0", "70", "2.0"), "", "4"}));
+
+    click(4);
+    editor.name = "Gus\t";
+    editor.bouts = "\"4\"";
+    EXPECT_TRUE(replaceWrestler(meet, editor, dialogs));
+    EXPECT_EQ(row(4)[RosterColumn::Name], "Gus");
+    EXPECT_EQ(row(4)[RosterColumn::Bouts], "4");
+
+    editor = typed("Hal");
+    editor.age = "10\t";
+    EXPECT_FALSE(addWrestler(meet, editor, dialogs)) << "a number with a tab in it is no number";
+    EXPECT_EQ(dialogs.shown.back(), "Error in wrestler data; correct and retry.");
+}

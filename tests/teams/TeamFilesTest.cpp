@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
+#include "teams/TeamListEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -136,4 +137,55 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     Meet none;
     EXPECT_TRUE(loadRosters(none, false, dialogs));
     EXPECT_EQ(none.roster.rowCount(), 2);
+}
+
+TEST_F(TeamFilesTest, ADataFileNamedAfterAMeetFileNeverOverwritesIt)
+{
+    EXPECT_TRUE(isMeetFileName("Teams"));
+    EXPECT_TRUE(isMeetFileName("TEAMS"));
+    EXPECT_TRUE(isMeetFileName("teams.old")) << "its backup would be Teams.Bak";
+    EXPECT_TRUE(isMeetFileName("restore"));
+    EXPECT_TRUE(isMeetFileName("KorvandaSettings"));
+    EXPECT_FALSE(isMeetFileName("Tigers"));
+    EXPECT_FALSE(isMeetFileName("Teamsters"));
+
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Tigers\tTIG\tAnn\tTeams");
+    meet.teamList.appendRow("Lions\tLIO\tBo\tRestore");
+    meet.teamList.appendRow("Bears\tBEA\tCy\tBears");
+    meet.roster.appendRow("Kim\t9.0\t62\t2.0\tTIG\t50\t\t");
+    meet.roster.appendRow("Lu\t9.0\t62\t2.0\tLIO\t50\t\t");
+    meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
+    dir.write("Restore.Csv", "the meet");
+    savePermFiles(meet);
+    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
+                                     "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
+                                     "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
+    EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
+    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
+}
+
+TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
+{
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Odd\tODD\t\tteams");
+    meet.teamList.appendRow("Odder\tODR\t\tRestore");
+    meet.teamList.appendRow("Tigers\tTIG\t\tTigers");
+    dir.write("teams.Csv", "\"Ann\",\"9\",\"70\",\"3\"\r\n");
+    dir.write("Restore.Csv", "\"Bo\",\"9\",\"70\",\"3\"\r\n");
+    dir.write("Tigers.Csv", "\"Cy\",\"9\",\"70\",\"3\"\r\n");
+    EXPECT_TRUE(loadRosters(meet, false, dialogs));
+    const std::string refused = " is one of the meet's own files, not a team's data file; that team's wrestlers were "
+                                "not loaded.";
+    EXPECT_EQ(dialogs.warnings, (Texts{"teams.Csv" + refused, "Restore.Csv" + refused}));
+    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Cy"}));
+}
+
+TEST(TeamListEditsTest, QuotesTabsAndLineEndsNeverReachTheList)
+{
+    Meet meet;
+    replaceTeam(meet, 1, {"Tig\ters", "TI\r\nG", "\"Ann\"", "Tigers\n"});
+    addTeam(meet, {"Lions\r", "\tLIO", "B\"o", "\"Lions\""});
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 1), (TeamFields{"Tigers", "TIG", "Ann", "Tigers"}));
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 2), (TeamFields{"Lions", "LIO", "Bo", "Lions"}));
 }
