@@ -85,6 +85,7 @@ TEST(PairingMeasuresTest, PartitionSortOrder)
     };
     EXPECT_EQ(sorted({5, 1, 2}, true), "231");
     EXPECT_EQ(sorted({3, 2, 2}, true), "321") << "equal keys end in the order the steps give";
+    EXPECT_EQ(sorted({2, 2, 2, 1}, true), "4132");
     EXPECT_EQ(sorted({5, 1, 2, 9, 3}, false), "41532");
     EXPECT_EQ(sorted({7, 4, 1}, true, 2, 2), "123");
     EXPECT_EQ(sorted({7, 4, 1}, true, 2, 3), "132") << "rows outside the range stay";
