@@ -51,7 +51,8 @@ TEST(PairingMeasuresTest, PairCosts)
         PairCosts costs;
         buildPairCosts(c.k, {c.a, c.b}, costs);
         EXPECT_EQ(std::make_pair(costs(1, 1), costs(2, 1)), std::make_pair(forbiddenCost, costs(1, 2)));
-        EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost) << &c - cases;
+        EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost)
+            << "case " << &c - cases << " costs " << costs(1, 2);
     }
 }
 
