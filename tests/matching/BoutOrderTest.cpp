@@ -16,10 +16,8 @@ BoutOrder blockOf(const std::string& bouts)
 {
     const int n = static_cast<int>(bouts.size() + 1) / 3;
     BoutOrder order(n, 3);
-    for (int k = 1; k <= n; ++k) {
-        order(k, 1) = bouts[static_cast<std::size_t>(3 * k - 3)] - '@';
-        order(k, 2) = bouts[static_cast<std::size_t>(3 * k - 2)] - '@';
-    }
+    for (int k = 1; k <= n; ++k)
+        std::tie(order(k, 1), order(k, 2)) = std::pair(bouts[3 * k - 3] - '@', bouts[3 * k - 2] - '@');
     for (int k = 1; k <= n; ++k)
         order(k, 3) = restGap(order, k, 1, n);
     return order;

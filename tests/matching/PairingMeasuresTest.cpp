@@ -51,7 +51,8 @@ TEST(PairingMeasuresTest, PairCosts)
         PairCosts costs;
         buildPairCosts(c.k, {c.a, c.b}, costs);
         EXPECT_EQ(std::make_pair(costs(1, 1), costs(2, 1)), std::make_pair(forbiddenCost, costs(1, 2)));
-        EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost) << &c - cases;
+        EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost)
+            << "case " << &c - cases << " costs " << costs(1, 2);
     }
 }
 
@@ -85,6 +86,7 @@ TEST(PairingMeasuresTest, PartitionSortOrder)
     };
     EXPECT_EQ(sorted({5, 1, 2}, true), "231");
     EXPECT_EQ(sorted({3, 2, 2}, true), "321") << "equal keys end in the order the steps give";
+    EXPECT_EQ(sorted({2, 2, 2, 1}, true), "4132");
     EXPECT_EQ(sorted({5, 1, 2, 9, 3}, false), "41532");
     EXPECT_EQ(sorted({7, 4, 1}, true, 2, 2), "123");
     EXPECT_EQ(sorted({7, 4, 1}, true, 2, 3), "132") << "rows outside the range stay";
