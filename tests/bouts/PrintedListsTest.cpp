@@ -76,11 +76,6 @@ TEST(PrintedListsTest, BoutListsPageAfterFiftyBoutsAndTheScoreListAfterForty)
     EXPECT_EQ(pageStarts(boutListText(bouts(50), false), boutHeaderWithoutSkills),
         Lines { " 51  Christopher Abernath10.5   72  TIGER    Bo Lind" + sp(14) + "9.0  105  LIO  " });
 
-    // Bout 40 has no result: its points and results are blank.
-    const Lines lines = splitLines(scoreListText(bouts(40)));
-    EXPECT_EQ(lines[41],
-        " 40  Red 40" + sp(13) + " 9.0  60  2.0 TIG  " + sp(12) + "  Green 40" + sp(11) + " 9.5  62  2.5 LIO  "
-            + sp(12));
     EXPECT_EQ(pageStarts(scoreListText(bouts(40)), scoreHeader),
         Lines { " 41  Christopher Abernat10.5  72  0.0 TIGER 12 MajDec    Bo Lind" + sp(13) + "9.0 105  10. LIO    4 "
             + sp(8) });

@@ -19,13 +19,11 @@ TEST(OpponentSearchTest, CandidatesAndTheirScores)
     ASSERT_EQ(candidates.size(), 5u);
     EXPECT_EQ(candidates[1].teamIndex, 0) << "the team must match exactly";
 
+    // Ann against Bo; the weights are compared as logarithms, composites 60 and 65.
     const float logGap = std::log(60.0f) - std::log(66.0f);
-    // Ann against Bo with one switch on; the weights are compared as logarithms.
-    const std::pair<CriteriaChecks, float> cases[]
-        = { { {}, 0.0f }, { { true }, 2.0f }, { { false, true }, 10.0f * (logGap * logGap) },
-              { { false, false, true }, 4.0f }, { { false, false, false, true }, 25.0f } };
-    for (const auto& [checks, expected] : cases)
-        EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, handMatchCriteria(checks)), expected);
+    const auto allFour = handMatchCriteria({ true, true, true, true, true });
+    EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, allFour), 2.0f + 10.0f * (logGap * logGap) + 4.0f + 25.0f);
+    EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, handMatchCriteria({ false, false, true })), 4.0f);
     const auto strict = handMatchCriteria({});
     EXPECT_EQ(handMatchScore(1, 1, candidates, strict), forbiddenCost);
     EXPECT_EQ(handMatchScore(0, 2, candidates, strict), forbiddenCost) << "same team";
