@@ -74,10 +74,10 @@ TEST_F(WrestlerEditorTest, BoxesTakeTheirStoredFormsOnLeaving)
 TEST_F(WrestlerEditorTest, InvalidEntriesAreRefusedByAddReplaceAndTheAttendanceToggle)
 {
     // An unlisted team (case counts), no name, and each number missing or unreadable.
-    const WrestlerEditor bad[] = { { "Dee", "10.0", "70", "2.0", "tig" }, { "  ", "10.0", "70", "2.0", "TIG" },
-        { "\"\t\"", "10.0", "70", "2.0", "TIG" }, { "Dee", "", "70", "2.0", "TIG" },
-        { "Dee", "10.0", "heavy", "2.0", "TIG" }, { "Dee", "10.0", "70", "?", "TIG" },
-        { "Dee", "10\t", "70", "2.0", "TIG" } };
+    const WrestlerEditor bad[] = { { "Dee", "10.0", "70", "2.0", "tig", CheckState::Clear, "" }, { "  ", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
+        { "\"\t\"", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" }, { "Dee", "", "70", "2.0", "TIG", CheckState::Clear, "" },
+        { "Dee", "10.0", "heavy", "2.0", "TIG", CheckState::Clear, "" }, { "Dee", "10.0", "70", "?", "TIG", CheckState::Clear, "" },
+        { "Dee", "10\t", "70", "2.0", "TIG", CheckState::Clear, "" } };
     for (const auto& entry : bad) {
         for (const auto operation : { addWrestler, replaceWrestler }) {
             editor = entry;
