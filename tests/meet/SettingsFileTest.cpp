@@ -42,14 +42,3 @@ TEST(SettingsFileTest, ReadsWhatItCanAndSkipsTheRest)
     };
     EXPECT_EQ(records, expected);
 }
-
-TEST(SettingsFileTest, EighteenControlsInFileOrder)
-{
-    const auto& controls = savedControls();
-    ASSERT_EQ(controls.size(), 18u);
-    const std::pair<int, const char*> spots[] = {
-        {0, "NumMatsBox"}, {2, "OmitAbsentsCheck"}, {3, "BSheetSkillsCheck"}, {12, "MaxBoutsBox"}, {17, "SameTeamCheck"}};
-    for (const auto& [index, name] : spots)
-        EXPECT_EQ(controls[index].control, name) << index;
-    EXPECT_EQ(controls.back().window, 2);
-}

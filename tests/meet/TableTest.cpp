@@ -13,8 +13,7 @@ TEST(TableTest, InsertAppendRemoveSwapAndClear)
     table.insertRow(1, "x");
     table.appendRow("p\tq\tr\textra");
     ASSERT_EQ(table.rowCount(), 4);
-    EXPECT_EQ(table.cell(1, 0), "x");
-    EXPECT_EQ(table.cell(1, 1), "");
+    EXPECT_EQ(table.cell(1, 0) + "|" + table.cell(1, 1), "x|");
     EXPECT_EQ(table.cell(2, 2), "c");
     EXPECT_EQ(table.cell(3, 2), "r") << "cells beyond the last column are dropped";
     table.removeRow(1);
