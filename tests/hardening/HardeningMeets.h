@@ -2,8 +2,10 @@
 
 #include "bouts/WriteFiles.h"
 #include "meet/Meet.h"
+#include "meet/RestoreFile.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
+#include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 // Two versions of one meet, and everything the program writes of a meet.
 

@@ -4,16 +4,9 @@
 // finish, and the next save goes on as usual.
 #include "HardeningMeets.h"
 
-#include "meet/RestoreFile.h"
 #include "renumber/Generation.h"
-#include "support/FakeDialogs.h"
-#include "teams/RosterImport.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-#include <vector>
 
 using namespace korvanda;
 
@@ -52,71 +45,61 @@ Messages nextVersion(const fs::path& dir)
 Messages messagesWhenBroken(const std::string& broken, const fs::path& dir, bool unreadable)
 {
     const std::string restore = (dir / restoreFileName).string();
-    if (broken == restoreFileName && unreadable)
-        return {"Couldn't write " + restore + "; the previous restore file was kept.",
-                "Couldn't read " + restore + "; the meet was not changed."};
+    Messages shown;
     if (broken == restoreFileName)
-        return {"Couldn't write " + restore + "; the previous restore file was kept."};
+        shown.push_back("Couldn't write " + restore + "; the previous restore file was kept.");
+    if (broken == restoreFileName && unreadable)
+        shown.push_back("Couldn't read " + restore + "; the meet was not changed.");
     if (broken.ends_with(".Txt"))
-        return {"Couldn't write " + broken + "; file may be in use."};
+        shown.push_back("Couldn't write " + broken + "; file may be in use.");
     if (broken == "Tigers.Csv" && unreadable)
-        return {"Couldn't read Tigers.Csv; that team's wrestlers were not loaded."};
-    return {};
+        shown.push_back("Couldn't read Tigers.Csv; that team's wrestlers were not loaded.");
+    return shown;
 }
 
 } // namespace
 
+// Each file in turn replaced by a directory (which then cannot be read
+// either), or its temporary leading to /dev/full.
 TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
 {
-    struct Blocker {
-        const char* what;
-        bool unreadable;
-        std::function<void(const fs::path& file)> block;
-        std::function<void(const fs::path& file)> clear;
-    };
-    const std::vector<Blocker> blockers = {
-        {"a directory in the file's place", true,
-         [](const fs::path& file) {
-             fs::remove(file);
-             fs::create_directory(file);
-             std::ofstream(file / "kept") << "somebody's file";
-         },
-         [](const fs::path& file) {
-             EXPECT_EQ(filesIn(file).at("kept"), "somebody's file");
-             fs::remove_all(file);
-         }},
-        {"the temporary leading to /dev/full", false,
-         [](const fs::path& file) { fs::create_symlink("/dev/full", file.string() + ".new"); },
-         [](const fs::path& file) { fs::remove(file.string() + ".new"); }},
-    };
-    const Files clean = [] {
-        TempDir dir;
-        meetSoFar(dir.path());
-        nextVersion(dir.path());
-        return filesIn(dir.path());
-    }();
     ASSERT_TRUE(fs::exists("/dev/full"));
-    for (const auto& blocker : blockers)
+    TempDir cleanDir;
+    meetSoFar(cleanDir.path());
+    nextVersion(cleanDir.path());
+    const Files clean = filesIn(cleanDir.path());
+    for (const bool directory : {true, false})
         for (const std::string broken : {"Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak",
                                          "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt",
                                          "ScoreTally.Txt"}) {
-            SCOPED_TRACE(std::string(blocker.what) + ": " + broken);
+            SCOPED_TRACE((directory ? "directory: " : "full device: ") + broken);
             TempDir dir;
             meetSoFar(dir.path());
             const Files before = filesIn(dir.path());
-            blocker.block(dir.path() / broken);
-            EXPECT_EQ(nextVersion(dir.path()), messagesWhenBroken(broken, dir.path(), blocker.unreadable));
+            const fs::path file = dir.path() / broken, temporary = file.string() + ".new";
+            if (directory) {
+                fs::remove(file);
+                fs::create_directory(file);
+                std::ofstream(file / "kept") << "somebody's file";
+            } else {
+                fs::create_symlink("/dev/full", temporary);
+            }
+            EXPECT_EQ(nextVersion(dir.path()), messagesWhenBroken(broken, dir.path(), directory));
             const Files after = filesIn(dir.path());
-            if (!blocker.unreadable)
-                EXPECT_EQ(after.at(broken), before.at(broken));
             for (const auto& [name, bytes] : clean)
                 if (name != broken)
                     EXPECT_EQ(after.at(name), name == backupName(broken) ? before.at(name) : bytes) << name;
-            blocker.clear(dir.path() / broken);
+            if (directory) {
+                EXPECT_EQ(filesIn(file).at("kept"), "somebody's file");
+                fs::remove_all(file);
+            } else {
+                EXPECT_EQ(after.at(broken), before.at(broken));
+                fs::remove(temporary);
+            }
             EXPECT_TRUE(nextVersion(dir.path()).empty());
             // A backup made now holds the file the failed save wrote.
-            const bool backup = broken.ends_with(".Bak");
-            EXPECT_EQ(filesIn(dir.path()).at(broken), clean.at(backup ? broken.substr(0, broken.size() - 4) + ".Csv" : broken));
+            const std::string source = broken.ends_with(".Bak") ? broken.substr(0, broken.size() - 4) + ".Csv" : broken;
+            EXPECT_EQ(filesIn(dir.path()).at(broken), clean.at(source));
         }
 }
 
@@ -125,11 +108,10 @@ TEST(HostileDiskTest, QuillonSaysWhichFileItCouldNotWrite)
 {
     using namespace quillon;
     TempDir dir;
-    dir.write("_current_meet_v2.txt", "KV\r\n7   2   12\r\n");
     dir.write("boutsheets.txt", "Team\r\n  Bout 12\r\n");
     const ProgramDirectory directory(dir.path());
     BoutMap map;
-    ASSERT_TRUE(readMappingFile(directory, false, map).found);
+    map.set(12, 7);
     const std::string sheets = "_boutsheets_renumbered_v2.txt";
     dir.write(sheets, "earlier sheets");
     fs::create_symlink("/dev/full", dir.path() / (sheets + ".new"));
