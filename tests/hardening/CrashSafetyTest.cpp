@@ -78,7 +78,8 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
     int temporaries = 0;
     const Files after = filesIn(dir.path(), &temporaries);
     EXPECT_EQ(temporaries, 0);
-    for (const auto& name : written)
+    for (const auto& name : written) {
         if (name == source(name))
             EXPECT_EQ(after.at(name), version[0].at(name)) << name;
+    }
 }
