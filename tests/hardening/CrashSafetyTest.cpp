@@ -79,7 +79,8 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
     const Files after = filesIn(dir.path(), &temporaries);
     EXPECT_EQ(temporaries, 0);
     for (const auto& name : written) {
-        if (name == source(name))
+        if (name == source(name)) {
             EXPECT_EQ(after.at(name), version[0].at(name)) << name;
+        }
     }
 }

@@ -87,8 +87,9 @@ TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
             EXPECT_EQ(nextVersion(dir.path()), messagesWhenBroken(broken, dir.path(), directory));
             const Files after = filesIn(dir.path());
             for (const auto& [name, bytes] : clean) {
-                if (name != broken)
+                if (name != broken) {
                     EXPECT_EQ(after.at(name), name == backupName(broken) ? before.at(name) : bytes) << name;
+                }
             }
             if (directory) {
                 EXPECT_EQ(filesIn(file).at("kept"), "somebody's file");
