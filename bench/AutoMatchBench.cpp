@@ -28,7 +28,10 @@ public:
 // A small generator of its own, so every machine builds the same meet.
 class Dice {
 public:
-    explicit Dice(std::uint32_t seed) : state_(seed) {}
+    explicit Dice(std::uint32_t seed)
+        : state_(seed)
+    {
+    }
     int roll(int low, int high)
     {
         state_ = state_ * 1664525U + 1013904223U;
@@ -45,8 +48,8 @@ Meet inventMeet(int wrestlers)
     meet.teamList.removeRow(1);
     meet.roster.removeRow(1);
     for (int t = 1; t <= 8; ++t)
-        meet.teamList.appendRow("Team " + std::to_string(t) + "\tT" + std::to_string(t) + "\tCoach\tteam"
-                                + std::to_string(t));
+        meet.teamList.appendRow(
+            "Team " + std::to_string(t) + "\tT" + std::to_string(t) + "\tCoach\tteam" + std::to_string(t));
     Dice dice(12345);
     for (int w = 1; w <= wrestlers; ++w) {
         const int age = dice.roll(6, 14);
@@ -56,8 +59,7 @@ Meet inventMeet(int wrestlers)
         const std::string weightText = std::to_string(weight);
         const std::string skillText = tenthsText(static_cast<float>(skill));
         meet.roster.appendRow("Wrestler " + std::to_string(w) + "\t" + ageText + "\t" + weightText + "\t" + skillText
-                              + "\tT" + std::to_string(1 + w % 8) + "\t"
-                              + compositeValue(ageText, weightText, skillText) + "\tYes\t");
+            + "\tT" + std::to_string(1 + w % 8) + "\t" + compositeValue(ageText, weightText, skillText) + "\tYes\t");
     }
     return meet;
 }
@@ -88,7 +90,7 @@ int main()
 
     std::printf("%10s %8s %12s %12s %8s\n", "wrestlers", "bouts", "fast s", "plain s", "ratio");
     bool allSame = true;
-    for (int wrestlers : {100, 250, 500, 1000, 2000}) {
+    for (int wrestlers : { 100, 250, 500, 1000, 2000 }) {
         Meet fast = inventMeet(wrestlers);
         const double fastSeconds = timedMatch(fast, *values, RestOrdering::Fast);
         const int bouts = fast.boutGrid.rowCount() - 1;
@@ -101,7 +103,7 @@ int main()
         const bool same = fast.boutGrid == plain.boutGrid && fast.roster == plain.roster;
         allSame = allSame && same;
         std::printf("%10d %8d %12.4f %12.4f %8.1f%s\n", wrestlers, bouts, fastSeconds, plainSeconds,
-                    plainSeconds / fastSeconds, same ? "" : "  DIFFERENT BOUT LISTS");
+            plainSeconds / fastSeconds, same ? "" : "  DIFFERENT BOUT LISTS");
     }
     return allSame ? 0 : 1;
 }

@@ -54,7 +54,10 @@ private:
 // A small generator of its own, so every machine builds the same meet.
 class Dice {
 public:
-    explicit Dice(std::uint32_t seed) : state_(seed) {}
+    explicit Dice(std::uint32_t seed)
+        : state_(seed)
+    {
+    }
     int roll(int low, int high)
     {
         state_ = state_ * 1664525U + 1013904223U;
@@ -79,14 +82,14 @@ void writeTeamFiles(const std::filesystem::path& directory)
     for (int t = 1; t <= teams; ++t) {
         const std::string name = "Team" + std::to_string(t);
         list += "\"" + name + " Wrestling Club\",\"T" + std::to_string(t) + "\",\"Coach " + std::to_string(t) + "\",\""
-                + name + "\"\r\n";
+            + name + "\"\r\n";
         std::string wrestlers;
         for (int w = 1; w <= wrestlersPerTeam; ++w) {
             const int age = dice.roll(6, 14);
             const int weight = (40 + 8 * age) * dice.roll(85, 120) / 100;
             wrestlers += "\"Wrestler " + std::to_string(t) + "-" + std::to_string(w) + "\",\"" + std::to_string(age)
-                         + "\",\"" + std::to_string(weight) + "." + std::to_string(dice.roll(0, 9)) + "\",\""
-                         + std::to_string(dice.roll(1, 5)) + "\"\r\n";
+                + "\",\"" + std::to_string(weight) + "." + std::to_string(dice.roll(0, 9)) + "\",\""
+                + std::to_string(dice.roll(1, 5)) + "\"\r\n";
         }
         if (!saveFileSafely(directory / (name + ".Csv"), wrestlers))
             fail("writing a team file");
@@ -122,8 +125,8 @@ bool sortedBy(const Table& roster, int column, bool ascending)
 
 int main()
 {
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("korvanda-meet-size-" + std::to_string(::getpid()));
+    const auto directory
+        = std::filesystem::temp_directory_path() / ("korvanda-meet-size-" + std::to_string(::getpid()));
     std::filesystem::create_directories(directory);
     writeTeamFiles(directory);
 
@@ -139,10 +142,10 @@ int main()
     if (meet.roster.rowCount() - 1 != teams * wrestlersPerTeam || dialogs.shown != 0)
         fail("the import lost wrestlers");
 
-    for (const bool stable : {false, true}) {
-        for (const bool ascending : {true, false}) {
+    for (const bool stable : { false, true }) {
+        for (const bool ascending : { true, false }) {
             const std::string step = std::string(stable ? "stable" : "quick") + " sort by weight, "
-                                     + (ascending ? "ascending" : "descending");
+                + (ascending ? "ascending" : "descending");
             timed(step.c_str(), [&] { sortRoster(meet.roster, RosterColumn::Wgt, ascending, stable); });
             if (!sortedBy(meet.roster, RosterColumn::Wgt, ascending))
                 fail(step.c_str());
@@ -168,8 +171,8 @@ int main()
             fail("the scheduling");
     });
     timed("write files (restore file, lists, tally)", [&] {
-        writeFiles(meet, {.omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true},
-                   PrintDate{"Saturday", "Dec", 5, 2026}, dialogs);
+        writeFiles(meet, { .omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true },
+            PrintDate { "Saturday", "Dec", 5, 2026 }, dialogs);
     });
     timed("save list (team files with backups)", [&] { savePermFiles(meet); });
     Meet restored;

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto oldNumber = readBoutNumber(in.substr(in.rfind(' ') + 1));
         FUZZ_CHECK(oldNumber);
         FUZZ_CHECK(out.substr(at + 5)
-                   == std::to_string(map.newNumber(*oldNumber)) + "  (KV#" + std::to_string(*oldNumber) + ")");
+            == std::to_string(map.newNumber(*oldNumber)) + "  (KV#" + std::to_string(*oldNumber) + ")");
     }
     return 0;
 }

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#define FUZZ_CHECK(condition)                                                                                        \
-    do {                                                                                                             \
-        if (!(condition))                                                                                            \
-            fuzzsupport::promiseBroken(__FILE__, __LINE__, #condition);                                              \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            fuzzsupport::promiseBroken(__FILE__, __LINE__, #condition);                                                \
     } while (false)
 
 namespace fuzzsupport {

@@ -39,14 +39,14 @@ Meet meetUnderWay()
 bool sameMeet(const Meet& a, const Meet& b)
 {
     return a.teamList == b.teamList && a.roster == b.roster && a.boutGrid == b.boutGrid
-           && a.teamList.currentRow() == b.teamList.currentRow() && a.roster.currentRow() == b.roster.currentRow()
-           && a.boutGrid.currentRow() == b.boutGrid.currentRow();
+        && a.teamList.currentRow() == b.teamList.currentRow() && a.roster.currentRow() == b.roster.currentRow()
+        && a.boutGrid.currentRow() == b.boutGrid.currentRow();
 }
 
 bool sameFlags(const Meet& a, const Meet& b)
 {
     return a.rostersChanged == b.rostersChanged && a.settingsSaved == b.settingsSaved && a.currentRow == b.currentRow
-           && a.handMatchesMade == b.handMatchesMade;
+        && a.handMatchesMade == b.handMatchesMade;
 }
 
 } // namespace

@@ -19,8 +19,8 @@ namespace {
 // The controls as a fresh installation has them, in file order.
 std::vector<SettingRecord> initialControls()
 {
-    static constexpr std::array<const char*, 18> initial = {"1", "1", "1", "1", "1", "0", "7", "0", "1",
-                                                            "10", "2", "1", "3", "1", "1", "1", "1", "1"};
+    static constexpr std::array<const char*, 18> initial
+        = { "1", "1", "1", "1", "1", "0", "7", "0", "1", "10", "2", "1", "3", "1", "1", "1", "1", "1" };
     std::vector<SettingRecord> controls = savedControls();
     for (std::size_t k = 0; k < controls.size(); ++k)
         controls[k].value = initial[k];

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(ageOrSkillText(cell(RosterColumn::Skill)) == cell(RosterColumn::Skill));
         FUZZ_CHECK(cell(RosterColumn::Team) == "TIG");
         FUZZ_CHECK(cell(RosterColumn::Cmp)
-                   == compositeValue(cell(RosterColumn::Age), cell(RosterColumn::Wgt), cell(RosterColumn::Skill)));
+            == compositeValue(cell(RosterColumn::Age), cell(RosterColumn::Wgt), cell(RosterColumn::Skill)));
         FUZZ_CHECK(cell(RosterColumn::Here) == (assumePresent ? "Yes" : ""));
         FUZZ_CHECK(cell(RosterColumn::Bouts).empty());
     }

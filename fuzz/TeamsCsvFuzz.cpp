@@ -46,8 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string list;
     for (int t = 1; t < teams.rowCount(); ++t)
-        list += teamFileLine(teams, t, {TeamColumn::Name, TeamColumn::Abbrev, TeamColumn::Coach, TeamColumn::DataFile})
-                + "\r\n";
+        list
+            += teamFileLine(teams, t, { TeamColumn::Name, TeamColumn::Abbrev, TeamColumn::Coach, TeamColumn::DataFile })
+            + "\r\n";
     fuzzsupport::placeInput(teamListFileName, reinterpret_cast<const std::uint8_t*>(list.data()), list.size());
     const Meet again = readFromScratch();
     FUZZ_CHECK(again.teamList.rowCount() == teams.rowCount());

@@ -12,8 +12,8 @@ namespace korvanda {
 namespace {
 
 // Six empty cells of the score box: three periods, two overtimes, total.
-constexpr std::string_view scoreCells =
-    "|            |            |            |            |            |            |";
+constexpr std::string_view scoreCells
+    = "|            |            |            |            |            |            |";
 
 constexpr std::array<std::string_view, 5> boxTop = {
     "                            _____________________________________________________________________________ ",
@@ -22,17 +22,16 @@ constexpr std::array<std::string_view, 5> boxTop = {
     "                           |   1 Min    |   1 Min    |   1 Min    |   1 Min    |   30 Sec   |   Score    |",
     " __________________________|____________|____________|____________|____________|____________|____________|",
 };
-constexpr std::string_view greenTitle =
-    "|Wrestler 1 (Green)        |            |            |            |            |            |            |";
-constexpr std::string_view redTitle =
-    "|Wrestler 2 (Red)          |            |            |            |            |            |            |";
-constexpr std::string_view wrestlerBottom =
-    "|__________________________|____________|____________|____________|____________|____________|____________|";
+constexpr std::string_view greenTitle
+    = "|Wrestler 1 (Green)        |            |            |            |            |            |            |";
+constexpr std::string_view redTitle
+    = "|Wrestler 2 (Red)          |            |            |            |            |            |            |";
+constexpr std::string_view wrestlerBottom
+    = "|__________________________|____________|____________|____________|____________|____________|____________|";
 
 constexpr int fieldWidth = 26;
 
-std::string details(const Table& boutGrid, int bout, int ageColumn, int weightColumn, int skillColumn,
-                    bool withSkills)
+std::string details(const Table& boutGrid, int bout, int ageColumn, int weightColumn, int skillColumn, bool withSkills)
 {
     const std::string age = "Age " + rightJustify(boutGrid.cell(bout, ageColumn), 4);
     const std::string& weight = boutGrid.cell(bout, weightColumn);
@@ -55,7 +54,7 @@ void appendWrestler(std::string& text, std::string_view title, const std::array<
 }
 
 void appendSheet(std::string& text, const Table& boutGrid, const Table& teamList, bool withSkills, int bout,
-                 const std::string& dateLine)
+    const std::string& dateLine)
 {
     for (int team = 1; team < teamList.rowCount(); ++team)
         if (!isEmptyRow(teamList, team))
@@ -71,13 +70,13 @@ void appendSheet(std::string& text, const Table& boutGrid, const Table& teamList
     for (const auto line : boxTop)
         appendLine(text, line);
     appendWrestler(text, greenTitle,
-                   {leftJustify(boutGrid.cell(bout, BoutColumn::Name1), fieldWidth),
-                    leftJustify(boutGrid.cell(bout, BoutColumn::Team1), fieldWidth),
-                    details(boutGrid, bout, BoutColumn::Age1, BoutColumn::Weight1, BoutColumn::Skill1, withSkills)});
+        { leftJustify(boutGrid.cell(bout, BoutColumn::Name1), fieldWidth),
+            leftJustify(boutGrid.cell(bout, BoutColumn::Team1), fieldWidth),
+            details(boutGrid, bout, BoutColumn::Age1, BoutColumn::Weight1, BoutColumn::Skill1, withSkills) });
     appendWrestler(text, redTitle,
-                   {leftJustify(boutGrid.cell(bout, BoutColumn::Name2), fieldWidth),
-                    leftJustify(boutGrid.cell(bout, BoutColumn::Team2), fieldWidth),
-                    details(boutGrid, bout, BoutColumn::Age2, BoutColumn::Weight2, BoutColumn::Skill2, withSkills)});
+        { leftJustify(boutGrid.cell(bout, BoutColumn::Name2), fieldWidth),
+            leftJustify(boutGrid.cell(bout, BoutColumn::Team2), fieldWidth),
+            details(boutGrid, bout, BoutColumn::Age2, BoutColumn::Weight2, BoutColumn::Skill2, withSkills) });
 }
 
 } // namespace

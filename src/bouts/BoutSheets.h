@@ -13,7 +13,7 @@ inline constexpr int boutSheetWidth = 106;
 
 // The day a sheet is printed, in the words of the director's language.
 struct PrintDate {
-    std::string dayName;   // full name: "Saturday"
+    std::string dayName; // full name: "Saturday"
     std::string monthName; // short name: "Dec"
     int day = 1;
     int year = 2000;

@@ -9,8 +9,8 @@
 #include "meet/QtText.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "teams/TeamScreen.h"
 #include "shell/NamedControls.h"
+#include "teams/TeamScreen.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -85,9 +85,9 @@ void MatchScreen::writeFiles()
     // The date line of the bout sheets speaks the system's language.
     const QDate today = QDate::currentDate();
     const QLocale locale = QLocale::system();
-    const PrintDate date{fromQt(locale.dayName(today.dayOfWeek(), QLocale::LongFormat)),
-                         fromQt(locale.monthName(today.month(), QLocale::ShortFormat)), today.day(), today.year()};
-    const ListOptions options{team_.omitAbsents(), team_.bListSkills(), team_.bSheetSkills()};
+    const PrintDate date { fromQt(locale.dayName(today.dayOfWeek(), QLocale::LongFormat)),
+        fromQt(locale.monthName(today.month(), QLocale::ShortFormat)), today.day(), today.year() };
+    const ListOptions options { team_.omitAbsents(), team_.bListSkills(), team_.bSheetSkills() };
     korvanda::writeFiles(meet_, options, date, dialogs_);
 }
 

@@ -19,7 +19,11 @@ constexpr int scoreListPageLength = 40;
 // end of its own, so an empty line follows it.
 class PagedList {
 public:
-    PagedList(std::string header, int pageLength) : header_(std::move(header) + "\r\n"), pageLength_(pageLength) {}
+    PagedList(std::string header, int pageLength)
+        : header_(std::move(header) + "\r\n")
+        , pageLength_(pageLength)
+    {
+    }
 
     // `lineCount` numbers the data line from 1 and decides its page.
     void add(int lineCount, std::string_view line)

@@ -16,12 +16,12 @@ namespace korvanda {
 namespace {
 
 // The result codes of the "Winner" cells, in the tally's column order.
-constexpr std::array<std::string_view, 8> resultCodes = {"Fall",     "TechFall", "SupDec",  "MajDec",
-                                                         "Decision", "Draw",     "Forfeit", "Scratch"};
+constexpr std::array<std::string_view, 8> resultCodes
+    = { "Fall", "TechFall", "SupDec", "MajDec", "Decision", "Draw", "Forfeit", "Scratch" };
 enum : std::size_t { fall, techFall, supDec, majDec, decision, draw, forfeit, scratch };
 
 struct TeamScore {
-    std::array<int, resultCodes.size()> counts{};
+    std::array<int, resultCodes.size()> counts {};
     // Decided bouts the team wrestled in; a draw counts half from each side.
     float bouts = 0;
 };
@@ -76,8 +76,8 @@ std::string teamLine(const std::string& name, const TeamScore& score)
     for (const int count : c)
         line += rightJustify(std::to_string(count), 6);
     const float pins = static_cast<float>(c[fall] + c[techFall]);
-    const float wholeWins =
-        static_cast<float>(c[fall] + c[techFall] + c[supDec] + c[majDec] + c[decision] + c[forfeit]);
+    const float wholeWins
+        = static_cast<float>(c[fall] + c[techFall] + c[supDec] + c[majDec] + c[decision] + c[forfeit]);
     const float halfDraws = static_cast<float>(c[draw]) / 2;
     const float wins = wholeWins + halfDraws;
     const float losses = score.bouts - wins;
@@ -101,10 +101,10 @@ std::string scoreTallyText(const Table& teamList, const Table& boutGrid)
     }
 
     std::string text;
-    appendLine(text, leftJustify("Team", 20)
-                         + "         Tech   Sup   Maj                         Total Total  Pct   Pct   Pct");
-    appendLine(text, leftJustify(" ", 20)
-                         + "   Fall  Fall  Decsn Decsn Decsn Draw  Forft Scrat Win  Loss   Pin   Win  Loss");
+    appendLine(text,
+        leftJustify("Team", 20) + "         Tech   Sup   Maj                         Total Total  Pct   Pct   Pct");
+    appendLine(
+        text, leftJustify(" ", 20) + "   Fall  Fall  Decsn Decsn Decsn Draw  Forft Scrat Win  Loss   Pin   Win  Loss");
     appendLine(text, "");
     for (int team = 1; team < teamList.rowCount(); ++team)
         if (!isEmptyRow(teamList, team))

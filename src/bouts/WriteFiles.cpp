@@ -26,8 +26,8 @@ void writeFiles(const Meet& meet, const ListOptions& options, const PrintDate& t
     writeList(meet, rosterListFileName, rosterListText(meet.roster, options.omitAbsents), dialogs);
     writeList(meet, boutListFileName, boutListText(meet.boutGrid, options.skillsOnBLists), dialogs);
     writeList(meet, scoreListFileName, scoreListText(meet.boutGrid), dialogs);
-    writeList(meet, boutSheetsFileName,
-              boutSheetsText(meet.boutGrid, meet.teamList, options.skillsOnBSheets, today), dialogs);
+    writeList(meet, boutSheetsFileName, boutSheetsText(meet.boutGrid, meet.teamList, options.skillsOnBSheets, today),
+        dialogs);
     writeScoreTally(meet, dialogs);
 }
 

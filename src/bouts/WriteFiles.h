@@ -9,8 +9,8 @@ class Dialogs;
 
 // The team window's options for the printed lists.
 struct ListOptions {
-    bool omitAbsents = false;     // "Omit Absents"
-    bool skillsOnBLists = false;  // "Skills on B-lists"
+    bool omitAbsents = false; // "Omit Absents"
+    bool skillsOnBLists = false; // "Skills on B-lists"
     bool skillsOnBSheets = false; // "Skills on B-sheets"
 };
 

@@ -20,9 +20,13 @@
 namespace korvanda {
 
 HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
-                               AutoMatchFrame& autoMatch, QWidget* parent)
-    : QGroupBox(tr("Hand Match"), parent), meet_(meet), dialogs_(dialogs), models_(models), editor_(editor),
-      autoMatch_(autoMatch)
+    AutoMatchFrame& autoMatch, QWidget* parent)
+    : QGroupBox(tr("Hand Match"), parent)
+    , meet_(meet)
+    , dialogs_(dialogs)
+    , models_(models)
+    , editor_(editor)
+    , autoMatch_(autoMatch)
 {
     setObjectName(QStringLiteral("HandMatchFrame"));
     auto* layout = new QGridLayout(this);
@@ -31,8 +35,8 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
     grid_ = new TableView(list_.grid(), *gridModel_, this);
     grid_->setObjectName(QStringLiteral("HandMatchGrid"));
     grid_->setToolTip(tr("Click a row to put the wrestler shown in the editor there"));
-    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() + 2 * grid_->verticalHeader()->defaultSectionSize()
-                          + 2 * grid_->frameWidth() + 2);
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height()
+        + 2 * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth() + 2);
     layout->addWidget(grid_, 0, 0, 1, 4);
 
     findBest_ = new QCheckBox(tr("Find Best Hand Match"), this);
@@ -64,13 +68,13 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
 void HandMatchFrame::pick()
 {
     const WrestlerEditor shown = editor_.contents();
-    EditorWrestler wrestler{shown.name, shown.age, shown.weight, shown.skill, shown.team,
-                            shown.present == CheckState::Checked};
+    EditorWrestler wrestler { shown.name, shown.age, shown.weight, shown.skill, shown.team,
+        shown.present == CheckState::Checked };
     const MatchSettings criteria = autoMatch_.settings({});
     ProposalSettings settings;
     settings.findBest = findBest_->checkState() == Qt::Checked;
-    settings.criteria = {criteria.ageOn, criteria.weightOn, criteria.skillOn, criteria.compositeOn,
-                         criteria.sameTeamAllowed};
+    settings.criteria
+        = { criteria.ageOn, criteria.weightOn, criteria.skillOn, criteria.compositeOn, criteria.sameTeamAllowed };
     settings.maxBouts = criteria.limit(LimitBox::MaxBouts);
     if (list_.pickWrestler(meet_, wrestler, settings, dialogs_).searched)
         autoMatch_.setProgress(0);
@@ -115,8 +119,10 @@ void HandMatchFrame::showMode()
     boutNumber_->setReadOnly(list_.editing());
     editButton_->setText(toQt(list_.editButtonCaption()));
     const FaceColour face = list_.editButtonFace();
-    editButton_->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: rgb(%1, %2, %3); }").arg(face.red).arg(face.green).arg(face.blue));
+    editButton_->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(%1, %2, %3); }")
+                                   .arg(face.red)
+                                   .arg(face.green)
+                                   .arg(face.blue));
 }
 
 void HandMatchFrame::refresh()

@@ -25,7 +25,7 @@ class HandMatchFrame : public QGroupBox {
     Q_OBJECT
 public:
     HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
-                   AutoMatchFrame& autoMatch, QWidget* parent = nullptr);
+        AutoMatchFrame& autoMatch, QWidget* parent = nullptr);
 
 private:
     void pick();

@@ -45,7 +45,7 @@ std::string refusal(EntrantFault fault, const std::string& name)
 
 std::array<MatchCriteria, 3> stageCriteria(const MatchValues& values, int teams)
 {
-    std::array<MatchCriteria, 3> stages{};
+    std::array<MatchCriteria, 3> stages {};
     for (std::size_t s = 0; s < 3; ++s) {
         MatchCriteria& k = stages[s];
         k.ageOn = values.ageOn;
@@ -70,15 +70,16 @@ std::array<MatchCriteria, 3> stageCriteria(const MatchValues& values, int teams)
 class Pairing {
 public:
     Pairing(const std::vector<MatchEntrant>& entrants, int minBouts, int maxBouts)
-        : entrants_(entrants),
-          n_(static_cast<int>(entrants.size())),
-          minBouts_(minBouts),
-          maxBouts_(maxBouts),
-          // A wrestler can never meet more than everyone else, so a list
-          // longer than that would only waste memory; the choices are the
-          // same as with room for three times the maximum.
-          lists_(n_, std::max(1, std::min(3 * maxBouts, n_ - 1))),
-          stageStart_(static_cast<std::size_t>(n_) + 1, 0)
+        : entrants_(entrants)
+        , n_(static_cast<int>(entrants.size()))
+        , minBouts_(minBouts)
+        , maxBouts_(maxBouts)
+        ,
+        // A wrestler can never meet more than everyone else, so a list
+        // longer than that would only waste memory; the choices are the
+        // same as with room for three times the maximum.
+        lists_(n_, std::max(1, std::min(3 * maxBouts, n_ - 1)))
+        , stageStart_(static_cast<std::size_t>(n_) + 1, 0)
     {
     }
 
@@ -210,15 +211,14 @@ private:
 
 // The bouts from the side of their later wrestler, bouts between teams
 // first; gives the number of those.
-int listBouts(const Meet& meet, const std::vector<MatchEntrant>& entrants, const OpponentLists& lists,
-              BoutOrder& order)
+int listBouts(const Meet& meet, const std::vector<MatchEntrant>& entrants, const OpponentLists& lists, BoutOrder& order)
 {
     const int n = static_cast<int>(entrants.size());
     auto rosterRow = [&](int w) { return entrants[static_cast<std::size_t>(w - 1)].rosterRow; };
     auto team = [&](int w) -> const std::string& { return meet.roster.cell(rosterRow(w), RosterColumn::Team); };
     int row = 0;
     int interTeam = 0;
-    for (bool sameTeam : {false, true}) {
+    for (bool sameTeam : { false, true }) {
         for (int i = 1; i <= n; ++i) {
             for (int p = 1; p <= lists.boutCount(i); ++p) {
                 const int o = lists.opponent(i, p);
@@ -247,7 +247,7 @@ void shuffle(BoutOrder& order, int interTeam)
 }
 
 void orderBlockForRest(BoutOrder& order, int first, int last, int mats, RestOrdering ordering,
-                       const MatchProgress& progress, int midway, int done)
+    const MatchProgress& progress, int midway, int done)
 {
     const int size = last - first + 1;
     if (ordering == RestOrdering::Plain) {
@@ -278,9 +278,8 @@ void appendBout(std::string& cell, int bout)
 
 void writeBouts(Meet& meet, const BoutOrder& order)
 {
-    static const char* const captions[BoutColumn::Count] = {"Bout", "Mat", "", "Name", "Age", "Weight",
-                                                            "Skill", "Team", "Pts.", "Winner", "", "Name",
-                                                            "Age", "Weight", "Skill", "Team", "Pts.", "Winner"};
+    static const char* const captions[BoutColumn::Count] = { "Bout", "Mat", "", "Name", "Age", "Weight", "Skill",
+        "Team", "Pts.", "Winner", "", "Name", "Age", "Weight", "Skill", "Team", "Pts.", "Winner" };
     Table& grid = meet.boutGrid;
     grid.clear();
     grid.setRowCount(1);
@@ -348,7 +347,7 @@ float shuffleValue(float seed)
 }
 
 bool autoMatch(Meet& meet, const MatchValues& values, const std::vector<MatchEntrant>& entrants, Dialogs& dialogs,
-               const MatchProgress& progress, RestOrdering ordering)
+    const MatchProgress& progress, RestOrdering ordering)
 {
     report(progress, 0);
     const auto stages = stageCriteria(values, meet.teamList.rowCount() - 1);

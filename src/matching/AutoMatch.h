@@ -33,6 +33,6 @@ float shuffleValue(float seed);
 // cell of the roster is rewritten. When no bout at all can be made, the
 // director is warned, the tables stay as they were and the result is false.
 bool autoMatch(Meet& meet, const MatchValues& values, const std::vector<MatchEntrant>& entrants, Dialogs& dialogs,
-               const MatchProgress& progress, RestOrdering ordering = RestOrdering::Fast);
+    const MatchProgress& progress, RestOrdering ordering = RestOrdering::Fast);
 
 } // namespace korvanda

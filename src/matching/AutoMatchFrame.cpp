@@ -24,7 +24,8 @@ bool on(const QCheckBox* box)
 } // namespace
 
 AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(tr("Auto Match"), parent), dialogs_(dialogs)
+    : QGroupBox(tr("Auto Match"), parent)
+    , dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("AutoMatchFrame"));
     auto* grid = new QGridLayout(this);
@@ -36,8 +37,8 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     sameTeam_ = namedCheck("SameTeamCheck", tr("Same-Team Matches"), true, this);
 
     const MatchSettings initial;
-    const char* names[limitBoxCount] = {"IdealDiffAgeBox", "MaxDiffAgeBox", "IdealDiffWeightBox", "MaxDiffWeightBox",
-                                        "IdealDiffSkillBox", "MaxDiffSkillBox", "MinBoutsBox", "MaxBoutsBox"};
+    const char* names[limitBoxCount] = { "IdealDiffAgeBox", "MaxDiffAgeBox", "IdealDiffWeightBox", "MaxDiffWeightBox",
+        "IdealDiffSkillBox", "MaxDiffSkillBox", "MinBoutsBox", "MaxBoutsBox" };
     for (int k = 0; k < limitBoxCount; ++k) {
         auto* box = new QLineEdit(toQt(initial.limits[static_cast<std::size_t>(k)]), this);
         box->setObjectName(QString::fromLatin1(names[k]));
@@ -49,8 +50,8 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     grid->addWidget(new QLabel(tr("Allowable Difference"), this), 0, 1, 1, 3, Qt::AlignCenter);
     grid->addWidget(new QLabel(tr("Ideal"), this), 1, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(tr("Max."), this), 1, 2, Qt::AlignCenter);
-    QCheckBox* rowChecks[] = {age_, weight_, skill_};
-    const QString units[] = {tr("Years"), tr("%"), tr("Levels")};
+    QCheckBox* rowChecks[] = { age_, weight_, skill_ };
+    const QString units[] = { tr("Years"), tr("%"), tr("Levels") };
     for (int row = 0; row < 3; ++row) {
         grid->addWidget(rowChecks[row], row + 2, 0);
         grid->addWidget(limits_[static_cast<std::size_t>(2 * row)], row + 2, 1);

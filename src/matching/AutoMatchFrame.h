@@ -38,7 +38,7 @@ private:
     QCheckBox* skill_;
     QCheckBox* composite_;
     QCheckBox* sameTeam_;
-    std::array<QLineEdit*, limitBoxCount> limits_{};
+    std::array<QLineEdit*, limitBoxCount> limits_ {};
     QProgressBar* progress_;
     bool reporting_ = false;
 };

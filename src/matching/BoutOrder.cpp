@@ -18,7 +18,7 @@ bool sharesWrestler(const BoutOrder& order, int row, const int* wrestlers, int c
 
 int restGap(const BoutOrder& order, int k, int first, int last)
 {
-    const int bout[2] = {order(k, 1), order(k, 2)};
+    const int bout[2] = { order(k, 1), order(k, 2) };
     int gap = last - first + 1;
     for (int r = first; r <= last; ++r)
         if (r != k && sharesWrestler(order, r, bout, 2) && std::abs(k - r) < gap)
@@ -42,7 +42,7 @@ int trySwapBouts(BoutOrder& order, int i, int j, int first, int last)
         swapBoutRows(order, i, j);
         return 0;
     }
-    const int four[4] = {order(i, 1), order(i, 2), order(j, 1), order(j, 2)};
+    const int four[4] = { order(i, 1), order(i, 2), order(j, 1), order(j, 2) };
     int change = 0;
     for (int k = first; k <= last; ++k) {
         if (sharesWrestler(order, k, four, 4)) {

@@ -21,18 +21,18 @@ LimitPair pairOf(LimitBox box)
     switch (box) {
     case LimitBox::IdealDiffAge:
     case LimitBox::MaxDiffAge:
-        return {LimitBox::IdealDiffAge, LimitBox::MaxDiffAge, 0};
+        return { LimitBox::IdealDiffAge, LimitBox::MaxDiffAge, 0 };
     case LimitBox::IdealDiffWeight:
     case LimitBox::MaxDiffWeight:
-        return {LimitBox::IdealDiffWeight, LimitBox::MaxDiffWeight, 0};
+        return { LimitBox::IdealDiffWeight, LimitBox::MaxDiffWeight, 0 };
     case LimitBox::IdealDiffSkill:
     case LimitBox::MaxDiffSkill:
-        return {LimitBox::IdealDiffSkill, LimitBox::MaxDiffSkill, 0};
+        return { LimitBox::IdealDiffSkill, LimitBox::MaxDiffSkill, 0 };
     case LimitBox::MinBouts:
     case LimitBox::MaxBouts:
         break;
     }
-    return {LimitBox::MinBouts, LimitBox::MaxBouts, 1};
+    return { LimitBox::MinBouts, LimitBox::MaxBouts, 1 };
 }
 
 // A bout count as the 16-bit whole number the matching works with; a value
@@ -110,7 +110,7 @@ std::optional<MatchValues> readMatchValues(const MatchSettings& settings, Dialog
         dialogs.inform(limitBoxMessage(box));
         return std::nullopt;
     };
-    std::array<float, 6> limits{};
+    std::array<float, 6> limits {};
     for (int b = 0; b < 6; ++b) {
         const auto value = readSingle(settings.limits[static_cast<std::size_t>(b)]);
         if (!value)

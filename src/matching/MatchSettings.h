@@ -30,7 +30,7 @@ struct MatchSettings {
     bool skillOn = true;
     bool compositeOn = true;
     bool sameTeamAllowed = true;
-    std::array<std::string, limitBoxCount> limits = {"0", "1", "7", "10", "0", "2", "1", "3"};
+    std::array<std::string, limitBoxCount> limits = { "0", "1", "7", "10", "0", "2", "1", "3" };
     std::string mats = "1";
 
     const std::string& limit(LimitBox box) const { return limits[static_cast<std::size_t>(box)]; }

@@ -90,7 +90,8 @@ float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant
 } // namespace
 
 PairCosts::PairCosts(int wrestlers)
-    : size_(wrestlers), costs_(static_cast<std::size_t>(wrestlers) * static_cast<std::size_t>(wrestlers), forbiddenCost)
+    : size_(wrestlers)
+    , costs_(static_cast<std::size_t>(wrestlers) * static_cast<std::size_t>(wrestlers), forbiddenCost)
 {
 }
 
@@ -101,8 +102,9 @@ void buildPairCosts(const MatchCriteria& criteria, const std::vector<MatchEntran
         costs = PairCosts(n);
     for (int i = 1; i <= n; ++i) {
         for (int j = i + 1; j <= n; ++j)
-            costs.set(i, j, pairCost(criteria, entrants[static_cast<std::size_t>(i - 1)],
-                                     entrants[static_cast<std::size_t>(j - 1)]));
+            costs.set(i, j,
+                pairCost(
+                    criteria, entrants[static_cast<std::size_t>(i - 1)], entrants[static_cast<std::size_t>(j - 1)]));
         costs.set(i, i, forbiddenCost);
     }
     // The lower half is copied tile by tile: going down whole columns of a
@@ -116,9 +118,9 @@ void buildPairCosts(const MatchCriteria& criteria, const std::vector<MatchEntran
 }
 
 OpponentLists::OpponentLists(int wrestlers, int capacity)
-    : capacity_(capacity),
-      counts_(static_cast<std::size_t>(wrestlers) + 1, 0),
-      slots_((static_cast<std::size_t>(wrestlers) + 1) * static_cast<std::size_t>(capacity), 0)
+    : capacity_(capacity)
+    , counts_(static_cast<std::size_t>(wrestlers) + 1, 0)
+    , slots_((static_cast<std::size_t>(wrestlers) + 1) * static_cast<std::size_t>(capacity), 0)
 {
 }
 

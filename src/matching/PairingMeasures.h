@@ -105,7 +105,7 @@ private:
     std::size_t slot(int wrestler, int position) const
     {
         return static_cast<std::size_t>(wrestler) * static_cast<std::size_t>(capacity_)
-               + static_cast<std::size_t>(position - 1);
+            + static_cast<std::size_t>(position - 1);
     }
     void append(int wrestler, int opponent);
     void removeFrom(int wrestler, int opponent);
@@ -117,11 +117,12 @@ private:
 
 // Rows of numbers, numbered from 1 in both directions, as the matching and
 // the mat scheduling sort them.
-template <typename T>
-class NumberRows {
+template <typename T> class NumberRows {
 public:
     NumberRows(int rows, int columns)
-        : rows_(rows), columns_(columns), cells_(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns))
+        : rows_(rows)
+        , columns_(columns)
+        , cells_(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns))
     {
     }
     int rows() const { return rows_; }
@@ -137,7 +138,8 @@ public:
 private:
     std::size_t index(int row, int column) const
     {
-        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column - 1);
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns_)
+            + static_cast<std::size_t>(column - 1);
     }
 
     int rows_;
@@ -151,8 +153,7 @@ using IntegerRows = NumberRows<int>;
 // The partition sort of rows first to last by one column. It is not stable;
 // rows with equal keys end in the one order its steps give, which keeps
 // every matching repeatable. Deep inputs loop instead of nesting.
-template <typename T>
-void sortRows(NumberRows<T>& rows, int keyColumn, bool ascending, int first, int last)
+template <typename T> void sortRows(NumberRows<T>& rows, int keyColumn, bool ascending, int first, int last)
 {
     while (first < last) {
         const T pivot = rows(first, keyColumn);

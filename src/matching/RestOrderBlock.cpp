@@ -6,10 +6,10 @@
 namespace korvanda {
 
 RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
-    : first_(first),
-      size_(std::max(0, last - first + 1)),
-      nowhere_(-size_),
-      padded_(static_cast<std::size_t>(size_) + batch)
+    : first_(first)
+    , size_(std::max(0, last - first + 1))
+    , nowhere_(-size_)
+    , padded_(static_cast<std::size_t>(size_) + batch)
 {
     for (int r = first; r <= last; ++r) {
         wrestler1_.push_back(order(r, 1));
@@ -24,8 +24,8 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
     std::sort(wrestlers.begin(), wrestlers.end());
     wrestlers.erase(std::unique(wrestlers.begin(), wrestlers.end()), wrestlers.end());
     auto idOf = [&](int wrestler) {
-        return static_cast<std::size_t>(std::lower_bound(wrestlers.begin(), wrestlers.end(), wrestler)
-                                        - wrestlers.begin());
+        return static_cast<std::size_t>(
+            std::lower_bound(wrestlers.begin(), wrestlers.end(), wrestler) - wrestlers.begin());
     };
     std::vector<std::vector<int>> placesOf(wrestlers.size());
     for (int p = 0; p < size_; ++p) {
@@ -36,7 +36,7 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
     std::vector<std::vector<int>> partners(static_cast<std::size_t>(size_));
     for (int p = 0; p < size_; ++p) {
         auto& list = partners[static_cast<std::size_t>(p)];
-        for (int wrestler : {wrestler1_[static_cast<std::size_t>(p)], wrestler2_[static_cast<std::size_t>(p)]})
+        for (int wrestler : { wrestler1_[static_cast<std::size_t>(p)], wrestler2_[static_cast<std::size_t>(p)] })
             for (int other : placesOf[idOf(wrestler)])
                 if (other != p)
                     list.push_back(other);
@@ -96,10 +96,10 @@ void RestOrderBlock::exchange(int p, int q)
     std::swap(gaps_[up], gaps_[uq]);
 
     // The two bouts and their partners are the rows whose gaps can change.
-    touched_.assign({p, q});
+    touched_.assign({ p, q });
     for (std::size_t m = 0; m < partnerSlots_; ++m) {
         std::swap(partner(m, p), partner(m, q));
-        for (int s : {p, q})
+        for (int s : { p, q })
             if (partner(m, s) != nowhere_)
                 touched_.push_back(partner(m, s));
     }

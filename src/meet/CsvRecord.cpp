@@ -16,7 +16,8 @@ std::vector<std::string> splitRecord(std::string_view line)
         std::string field;
         if (i < line.size() && line[i] == '"') {
             const std::size_t close = line.find('"', i + 1);
-            field = std::string(line.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1));
+            field = std::string(
+                line.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1));
             i = close == std::string_view::npos ? line.size() : close + 1;
             const std::size_t comma = line.find(',', i);
             i = comma == std::string_view::npos ? line.size() : comma;

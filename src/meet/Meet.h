@@ -6,14 +6,14 @@
 
 namespace korvanda {
 
-inline constexpr const char* rosterCaptions =
-    "Name                                       |Age |Wgt |Skill| Team |Cmp |Here |Bouts        ";
-inline constexpr const char* boutGridCaptions =
-    "Bout|Mat||Name                        |Age|Weight|Skill|Team |Pts.|Winner||Name                        "
-    "|Age|Weight|Skill|Team |Pts.|Winner";
-inline constexpr const char* teamListCaptions =
-    "Team Name                                                              |Abbrev.    |Head Coach              "
-    "       |Data File                                                  ";
+inline constexpr const char* rosterCaptions
+    = "Name                                       |Age |Wgt |Skill| Team |Cmp |Here |Bouts        ";
+inline constexpr const char* boutGridCaptions
+    = "Bout|Mat||Name                        |Age|Weight|Skill|Team |Pts.|Winner||Name                        "
+      "|Age|Weight|Skill|Team |Pts.|Winner";
+inline constexpr const char* teamListCaptions
+    = "Team Name                                                              |Abbrev.    |Head Coach              "
+      "       |Data File                                                  ";
 
 namespace RosterColumn {
 enum : int { Name, Age, Wgt, Skill, Team, Cmp, Here, Bouts, Count };
@@ -21,10 +21,24 @@ enum : int { Name, Age, Wgt, Skill, Team, Cmp, Here, Bouts, Count };
 
 namespace BoutColumn {
 enum : int {
-    Bout, Mat, Spacer1,
-    Name1, Age1, Weight1, Skill1, Team1, Points1, Winner1,
+    Bout,
+    Mat,
+    Spacer1,
+    Name1,
+    Age1,
+    Weight1,
+    Skill1,
+    Team1,
+    Points1,
+    Winner1,
     Spacer2,
-    Name2, Age2, Weight2, Skill2, Team2, Points2, Winner2,
+    Name2,
+    Age2,
+    Weight2,
+    Skill2,
+    Team2,
+    Points2,
+    Winner2,
     Count
 };
 }

@@ -59,13 +59,12 @@ std::optional<std::string_view> numberBody(std::string_view text)
     return body;
 }
 
-template <typename T>
-std::optional<T> readAs(std::string_view text)
+template <typename T> std::optional<T> readAs(std::string_view text)
 {
     const auto body = numberBody(text);
     if (!body)
         return std::nullopt;
-    T value{};
+    T value {};
     const auto [end, error] = std::from_chars(body->data(), body->data() + body->size(), value);
     if (error != std::errc() || end != body->data() + body->size())
         return std::nullopt;

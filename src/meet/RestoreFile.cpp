@@ -20,7 +20,10 @@ void appendQuotedLine(std::string& text, std::string_view content)
 
 class BlockReader {
 public:
-    explicit BlockReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit BlockReader(std::vector<std::string> lines)
+        : lines_(std::move(lines))
+    {
+    }
 
     std::optional<Table> readTable(int expectedColumns)
     {
@@ -163,7 +166,7 @@ std::optional<RestoredTables> parseRestoreFile(std::string_view text, int* badLi
     auto boutGrid = reader.readTable(BoutColumn::Count);
     if (!boutGrid || !reader.onlyBlankLinesLeft())
         return fail();
-    return RestoredTables{std::move(*teamList), std::move(*roster), std::move(*boutGrid)};
+    return RestoredTables { std::move(*teamList), std::move(*roster), std::move(*boutGrid) };
 }
 
 bool saveRestoreFile(const Meet& meet, Dialogs& dialogs)
@@ -185,7 +188,7 @@ bool loadRestoreFile(Meet& meet, Dialogs& dialogs)
     auto tables = parseRestoreFile(*text, &badLine);
     if (!tables) {
         dialogs.warn(restorePathText(meet) + " is damaged or incomplete (line " + std::to_string(badLine)
-                     + "); the meet was not changed.");
+            + "); the meet was not changed.");
         return false;
     }
     replaceKeepingCurrentRow(meet.teamList, std::move(tables->teamList));

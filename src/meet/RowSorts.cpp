@@ -23,11 +23,13 @@ struct SortKey {
 // number millions of times on a large roster.
 class KeyedRows {
 public:
-    KeyedRows(Table& table, int column, int first, int last) : table_(table), first_(first)
+    KeyedRows(Table& table, int column, int first, int last)
+        : table_(table)
+        , first_(first)
     {
         for (int row = first; row <= last; ++row) {
             const std::string& text = table.cell(row, column);
-            keys_.push_back({readSingle(text), text});
+            keys_.push_back({ readSingle(text), text });
         }
     }
     const SortKey& key(int row) const { return keys_[static_cast<std::size_t>(row - first_)]; }

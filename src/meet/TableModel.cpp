@@ -5,7 +5,10 @@
 namespace korvanda {
 
 TableModel::TableModel(const Table& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), shownRows_(rowCount()), shownColumns_(columnCount())
+    : QAbstractTableModel(parent)
+    , table_(table)
+    , shownRows_(rowCount())
+    , shownColumns_(columnCount())
 {
 }
 

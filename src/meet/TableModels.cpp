@@ -3,7 +3,10 @@
 namespace korvanda {
 
 TableModels::TableModels(Meet& meet, QObject* parent)
-    : QObject(parent), teamList_(meet.teamList), roster_(meet.roster), boutGrid_(meet.boutGrid)
+    : QObject(parent)
+    , teamList_(meet.teamList)
+    , roster_(meet.roster)
+    , boutGrid_(meet.boutGrid)
 {
 }
 

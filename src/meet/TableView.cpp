@@ -8,7 +8,9 @@
 
 namespace korvanda {
 
-TableView::TableView(Table& table, TableModel& model, QWidget* parent) : QTableView(parent), table_(table)
+TableView::TableView(Table& table, TableModel& model, QWidget* parent)
+    : QTableView(parent)
+    , table_(table)
 {
     setModel(&model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

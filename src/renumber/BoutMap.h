@@ -19,7 +19,7 @@ public:
     void set(int oldNumber, int newNumber);
 
 private:
-    std::array<std::int16_t, size> newNumbers_{};
+    std::array<std::int16_t, size> newNumbers_ {};
 };
 
 } // namespace quillon

@@ -94,11 +94,11 @@ Form1Services Form1Services::platform()
 }
 
 Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
-    : QWidget(parent),
-      directoryText_(directory),
-      directory_(std::filesystem::path(directory.toStdU16String()),
-                 QDir::toNativeSeparators(directory).toLatin1().toStdString()),
-      services_(std::move(services))
+    : QWidget(parent)
+    , directoryText_(directory)
+    , directory_(std::filesystem::path(directory.toStdU16String()),
+          QDir::toNativeSeparators(directory).toLatin1().toStdString())
+    , services_(std::move(services))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillon"));
@@ -110,14 +110,14 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     label8->setFont(titleFont);
     label8->setAlignment(Qt::AlignCenter);
     auto* label2 = makeLabel(this, "Label2",
-                             QStringLiteral("This program must be in the same directory as \"boutsheets.txt\" and "
-                                            "\"_current_meet_v2.txt\""));
+        QStringLiteral("This program must be in the same directory as \"boutsheets.txt\" and "
+                       "\"_current_meet_v2.txt\""));
     auto* label3 = makeLabel(this, "Label3",
-                             QStringLiteral("-First, it reads the Python and Korvanda bout numbers from  first and "
-                                            "last columns of _current_meet_v2.txt"));
+        QStringLiteral("-First, it reads the Python and Korvanda bout numbers from  first and "
+                       "last columns of _current_meet_v2.txt"));
     auto* label5 = makeLabel(this, "Label5",
-                             QStringLiteral("-Next, it copies boutsheets.txt into a new file, replacing the bout # "
-                                            "with Python bout# (and preserving the Korvanda bout # for reference)"));
+        QStringLiteral("-Next, it copies boutsheets.txt into a new file, replacing the bout # "
+                       "with Python bout# (and preserving the Korvanda bout # for reference)"));
 
     command2_ = makeButton(this, "Command2", "Generate Renumbered Bout Sheets ");
     command1_ = makeButton(this, "Command1", "Open Renumbered Bout Sheets");
@@ -176,8 +176,8 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     connect(command2_, &QPushButton::clicked, this, &Form1::generate);
     connect(command1_, &QPushButton::clicked, this, [this] { openFile(quillon::ViewedFile::RenumberedSheets); });
     connect(command3_, &QPushButton::clicked, this, [this] { openFile(quillon::ViewedFile::Mappings); });
-    connect(command4_, &QPushButton::clicked, this,
-            [this] { services_.inform(this, fromBytes(quillon::aboutMessage())); });
+    connect(
+        command4_, &QPushButton::clicked, this, [this] { services_.inform(this, fromBytes(quillon::aboutMessage())); });
     connect(check1_, &QCheckBox::toggled, this, &Form1::showSample);
 }
 

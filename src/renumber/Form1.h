@@ -33,8 +33,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(const QString& directory, Form1Services services = Form1Services::platform(),
-                   QWidget* parent = nullptr);
+    explicit Form1(
+        const QString& directory, Form1Services services = Form1Services::platform(), QWidget* parent = nullptr);
 
 private:
     void generate();

@@ -25,13 +25,13 @@ MappingReading readMappingFile(const ProgramDirectory& directory, bool sampleOn,
     MappingReading reading;
     const auto lines = splitLines(loadFile(findFile(directory.path(), mappingFileName)));
     if (sampleOn)
-        reading.sample = MappingSample{"Opened File " + directory.shownFile(mappingFileName),
-                                       "KV Bout# / Python Bout#)", "current_meet_v2 bouts"};
+        reading.sample = MappingSample { "Opened File " + directory.shownFile(mappingFileName),
+            "KV Bout# / Python Bout#)", "current_meet_v2 bouts" };
     if (lines.size() < 2) {
-        reading.failure = "This program and _current_meet_v2.txt must both be in same directory (" + directory.shown() +
-                          "), but _current_meet_v2.txt cannot be found.  Reminder: did you run the batch file "
-                          "_2make_lists_current_meet_v2.bat which then runs MatList_v2.py and generates "
-                          "_current_meet_v2.txt?";
+        reading.failure = "This program and _current_meet_v2.txt must both be in same directory (" + directory.shown()
+            + "), but _current_meet_v2.txt cannot be found.  Reminder: did you run the batch file "
+              "_2make_lists_current_meet_v2.bat which then runs MatList_v2.py and generates "
+              "_current_meet_v2.txt?";
         return reading;
     }
     reading.found = true;
@@ -54,9 +54,9 @@ SheetsWriting writeRenumberedSheets(const ProgramDirectory& directory, bool samp
     SheetsWriting writing;
     const auto lines = splitLines(loadFile(findFile(directory.path(), boutSheetsFileName)));
     if (lines.size() < 2) {
-        writing.failure = "This program and boutsheets.txt must both be in same directory (" + directory.shown() +
-                          "), but boutsheets.txt cannot be found.  Reminder: did you 'Schedule by Weight' and then "
-                          "'Write Files' on Korvanda's Bouts page?";
+        writing.failure = "This program and boutsheets.txt must both be in same directory (" + directory.shown()
+            + "), but boutsheets.txt cannot be found.  Reminder: did you 'Schedule by Weight' and then "
+              "'Write Files' on Korvanda's Bouts page?";
         return writing;
     }
     SheetsSample sample;

@@ -12,8 +12,8 @@ namespace quillon {
 // What the sample boxes show of the mapping file.
 struct MappingSample {
     std::string openedLabel; // which file was opened
-    std::string mappings;    // old and new number of every mapping, one a line
-    std::string heading;     // above the mappings
+    std::string mappings; // old and new number of every mapping, one a line
+    std::string heading; // above the mappings
 };
 
 struct MappingReading {
@@ -31,7 +31,7 @@ MappingReading readMappingFile(const ProgramDirectory& directory, bool sampleOn,
 // What the sample boxes show of the bout sheets.
 struct SheetsSample {
     std::string openedLabel;
-    std::string inputLines;  // lines 1 to 499 of the bout sheets
+    std::string inputLines; // lines 1 to 499 of the bout sheets
     std::string outputLines; // the same lines renumbered
     std::string inputHeading;
     std::string outputHeading;
@@ -40,15 +40,15 @@ struct SheetsSample {
 enum class SheetsOutcome {
     Written,
     SheetsMissing, // the program ends after the failure message
-    WriteFailed,   // the window stays; nothing was written
+    WriteFailed, // the window stays; nothing was written
 };
 
 struct SheetsWriting {
     SheetsOutcome outcome = SheetsOutcome::SheetsMissing;
     std::string failure;
     std::optional<SheetsSample> sample; // only when written with the sample shown
-    std::string doneLabel;              // where the renumbered sheets are
-    std::string nextLabel;              // how to print them
+    std::string doneLabel; // where the renumbered sheets are
+    std::string nextLabel; // how to print them
 };
 
 // Copies the bout sheets of `directory` from their second line on into the

@@ -20,8 +20,8 @@ char lowerAscii(char c)
 
 bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 // A temporary left behind by a crash (read-only, or a link that leads
@@ -44,7 +44,8 @@ ProgramDirectory::ProgramDirectory(std::filesystem::path path)
 }
 
 ProgramDirectory::ProgramDirectory(std::filesystem::path path, std::string shown)
-    : path_(std::move(path)), shown_(std::move(shown))
+    : path_(std::move(path))
+    , shown_(std::move(shown))
 {
 }
 

@@ -9,7 +9,9 @@
 namespace korvanda {
 
 SortArrowBar::SortArrowBar(QTableView& view, int columns, QWidget* parent)
-    : QWidget(parent), view_(view), columns_(std::min(columns, 8))
+    : QWidget(parent)
+    , view_(view)
+    , columns_(std::min(columns, 8))
 {
     for (int c = 0; c < columns_; ++c) {
         auto* arrows = new UpDownButtons(Qt::Horizontal, this);

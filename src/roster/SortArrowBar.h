@@ -27,7 +27,7 @@ private:
     void placeArrows();
 
     QTableView& view_;
-    std::array<UpDownButtons*, 8> arrows_{};
+    std::array<UpDownButtons*, 8> arrows_ {};
     int columns_;
 };
 

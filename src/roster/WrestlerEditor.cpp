@@ -19,8 +19,8 @@ bool isDataRow(const Table& table, int row)
     return row >= 1 && row < table.rowCount();
 }
 
-std::string normalizedBox(std::string_view text, const std::optional<std::string>& stored, const char* complaint,
-                          Dialogs& dialogs)
+std::string normalizedBox(
+    std::string_view text, const std::optional<std::string>& stored, const char* complaint, Dialogs& dialogs)
 {
     if (stored)
         return *stored;
@@ -101,7 +101,7 @@ std::string normalizeSkillBox(std::string_view text, Dialogs& dialogs)
 bool validateWrestler(const Meet& meet, const WrestlerEditor& editor, Dialogs& dialogs)
 {
     const bool valid = teamIsListed(meet.teamList, editor.team) && !trimmed(withoutFileBreakers(editor.name)).empty()
-                       && isNumber(editor.age) && isNumber(editor.weight) && isNumber(editor.skill);
+        && isNumber(editor.age) && isNumber(editor.weight) && isNumber(editor.skill);
     if (!valid)
         dialogs.inform("Error in wrestler data; correct and retry.");
     return valid;
@@ -109,7 +109,7 @@ bool validateWrestler(const Meet& meet, const WrestlerEditor& editor, Dialogs& d
 
 void cancelEdit(WrestlerEditor& editor)
 {
-    editor = WrestlerEditor{};
+    editor = WrestlerEditor {};
 }
 
 void loadEditorFromRow(Meet& meet, WrestlerEditor& editor, int row)
@@ -201,7 +201,7 @@ bool deleteWrestler(Meet& meet, WrestlerEditor& editor, Dialogs& dialogs)
         meet.currentRow = std::min(meet.currentRow, roster.rowCount() - 1);
     } else {
         // The roster keeps its one data row, as an empty roster does.
-        writeRow(roster, row, RowCells{});
+        writeRow(roster, row, RowCells {});
     }
     cancelEdit(editor);
     meet.rostersChanged = true;

@@ -46,7 +46,9 @@ CheckState fromQt(Qt::CheckState state)
 } // namespace
 
 WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(tr("Edit Wrestler"), parent), meet_(meet), dialogs_(dialogs)
+    : QGroupBox(tr("Edit Wrestler"), parent)
+    , meet_(meet)
+    , dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("EditWrestlerFrame"));
     auto* form = new QFormLayout(this);
@@ -72,19 +74,19 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
     auto* replace = namedButton("EditReplaceButton", tr("Replace"), this);
     auto* remove = namedButton("EditDeleteButton", tr("Delete"), this);
     auto* cancelButton = namedButton("EditCancelButton", tr("Cancel"), this);
-    for (auto* b : {add, replace, remove, cancelButton})
+    for (auto* b : { add, replace, remove, cancelButton })
         buttons->addWidget(b);
     form->addRow(buttons);
 
-    for (auto* numeric : {age_, weight_, skill_})
+    for (auto* numeric : { age_, weight_, skill_ })
         numeric->installEventFilter(this);
 
     connect(add, &QPushButton::clicked, this,
-            [this] { run([this](WrestlerEditor& e) { addWrestler(meet_, e, dialogs_); }); });
+        [this] { run([this](WrestlerEditor& e) { addWrestler(meet_, e, dialogs_); }); });
     connect(replace, &QPushButton::clicked, this,
-            [this] { run([this](WrestlerEditor& e) { replaceWrestler(meet_, e, dialogs_); }); });
+        [this] { run([this](WrestlerEditor& e) { replaceWrestler(meet_, e, dialogs_); }); });
     connect(remove, &QPushButton::clicked, this,
-            [this] { run([this](WrestlerEditor& e) { deleteWrestler(meet_, e, dialogs_); }); });
+        [this] { run([this](WrestlerEditor& e) { deleteWrestler(meet_, e, dialogs_); }); });
     connect(cancelButton, &QPushButton::clicked, this, &WrestlerEditorFrame::cancel);
 }
 
@@ -112,8 +114,7 @@ void WrestlerEditorFrame::show(const WrestlerEditor& editor)
     bouts_->setText(korvanda::toQt(editor.bouts));
 }
 
-template <typename Operation>
-void WrestlerEditorFrame::run(Operation operation)
+template <typename Operation> void WrestlerEditorFrame::run(Operation operation)
 {
     WrestlerEditor editor = contents();
     operation(editor);
@@ -128,9 +129,8 @@ void WrestlerEditorFrame::rosterClicked()
 
 void WrestlerEditorFrame::rosterDoubleClicked(bool attendanceByDoubleClick)
 {
-    run([this, attendanceByDoubleClick](WrestlerEditor& e) {
-        korvanda::rosterDoubleClicked(meet_, e, attendanceByDoubleClick, dialogs_);
-    });
+    run([this, attendanceByDoubleClick](
+            WrestlerEditor& e) { korvanda::rosterDoubleClicked(meet_, e, attendanceByDoubleClick, dialogs_); });
 }
 
 void WrestlerEditorFrame::cancel()

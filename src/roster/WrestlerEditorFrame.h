@@ -38,8 +38,7 @@ protected:
 
 private:
     // Runs one editor operation on the boxes and shows what it left.
-    template <typename Operation>
-    void run(Operation operation);
+    template <typename Operation> void run(Operation operation);
 
     Meet& meet_;
     Dialogs& dialogs_;

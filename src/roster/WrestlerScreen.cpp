@@ -21,10 +21,13 @@
 
 namespace korvanda {
 
-WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen,
-                               QWidget* parent)
-    : WorkingWindow(QStringLiteral("WrestlerScreen"), tr("Roster of All Wrestlers"), parent), meet_(meet),
-      models_(models), dialogs_(dialogs), teamScreen_(teamScreen)
+WrestlerScreen::WrestlerScreen(
+    Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen, QWidget* parent)
+    : WorkingWindow(QStringLiteral("WrestlerScreen"), tr("Roster of All Wrestlers"), parent)
+    , meet_(meet)
+    , models_(models)
+    , dialogs_(dialogs)
+    , teamScreen_(teamScreen)
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -73,7 +76,7 @@ WrestlerScreen::WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs
 
     connect(roster_, &TableView::rowClicked, editor_, &WrestlerEditorFrame::rosterClicked);
     connect(roster_, &TableView::rowDoubleClicked, this,
-            [this] { editor_->rosterDoubleClicked(attendance_->isChecked()); });
+        [this] { editor_->rosterDoubleClicked(attendance_->isChecked()); });
     connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
     connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);

@@ -22,8 +22,8 @@ class WrestlerScreen : public WorkingWindow {
     Q_OBJECT
 public:
     // The team window holds the number of mats that the bout order rests on.
-    WrestlerScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen,
-                   QWidget* parent = nullptr);
+    WrestlerScreen(
+        Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teamScreen, QWidget* parent = nullptr);
 
     // The window's load step: a fresh editor state for the run.
     void load();

@@ -29,8 +29,8 @@ void MessageBoxDialogs::warn(const std::string& text)
 
 bool MessageBoxDialogs::ask(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvanda"), toQt(text), QMessageBox::Yes | QMessageBox::No,
-                    frontWindow());
+    QMessageBox box(
+        QMessageBox::NoIcon, QStringLiteral("Korvanda"), toQt(text), QMessageBox::Yes | QMessageBox::No, frontWindow());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -13,8 +13,11 @@
 namespace korvanda {
 
 Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), meet_(meet), dialogs_(dialogs), models_(std::make_unique<TableModels>(meet)),
-      saveSettings_([this] { saveSettings(meet_, dialogs_, *team_, *wrestler_); })
+    : QObject(parent)
+    , meet_(meet)
+    , dialogs_(dialogs)
+    , models_(std::make_unique<TableModels>(meet))
+    , saveSettings_([this] { saveSettings(meet_, dialogs_, *team_, *wrestler_); })
 {
 }
 
@@ -32,7 +35,7 @@ void Shell::loadWindows()
     match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_, *team_, *schedule_);
     wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_, *team_);
     wrestler_->load();
-    loadOrder_ = {team_.get(), match_.get(), schedule_.get(), wrestler_.get()};
+    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
     for (auto* window : loadOrder_)
         connectWindow(*window);
     // Before any window shows, so the director never sees the defaults flash.
@@ -65,8 +68,8 @@ WorkingWindow& Shell::window(WindowKind kind)
 void Shell::showWindow(WindowKind kind)
 {
     WorkingWindow& chosen = window(kind);
-    for (auto* w : {static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
-                    static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get())}) {
+    for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
+             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()) }) {
         if (w == &chosen) {
             w->show();
             w->raise();

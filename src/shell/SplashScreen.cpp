@@ -35,8 +35,8 @@ QLabel* label(const char* name, const QString& text, int pointSize, QWidget* par
     l->setObjectName(QString::fromLatin1(name));
     // Where Impact is not installed a plain bold face stands in, never a
     // symbol font picked by the system's substitution.
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Impact")) ? QFont(QStringLiteral("Impact"))
-                                                                             : QFont();
+    QFont font
+        = QFontDatabase::families().contains(QStringLiteral("Impact")) ? QFont(QStringLiteral("Impact")) : QFont();
     font.setPointSize(pointSize);
     if (font.family() != QStringLiteral("Impact"))
         font.setBold(true);
@@ -47,7 +47,9 @@ QLabel* label(const char* name, const QString& text, int pointSize, QWidget* par
 
 } // namespace
 
-SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::SplashScreen), timer_(new QTimer(this))
+SplashScreen::SplashScreen(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen)
+    , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("SplashScreen"));
     setAutoFillBackground(true);
@@ -70,8 +72,8 @@ SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::SplashScreen),
     layout->addWidget(smallPrint, 2, 1);
     layout->addWidget(version, 3, 1);
     layout->addWidget(restrictions, 4, 0, 1, 2);
-    for (QWidget* leaves : {static_cast<QWidget*>(image), static_cast<QWidget*>(title),
-                            static_cast<QWidget*>(subtitle), static_cast<QWidget*>(smallPrint)})
+    for (QWidget* leaves : { static_cast<QWidget*>(image), static_cast<QWidget*>(title),
+             static_cast<QWidget*>(subtitle), static_cast<QWidget*>(smallPrint) })
         leaves->installEventFilter(this);
 
     timer_->setObjectName(QStringLiteral("Timer1"));

@@ -5,7 +5,8 @@
 
 namespace korvanda {
 
-UpDownButtons::UpDownButtons(Qt::Orientation orientation, QWidget* parent) : QWidget(parent)
+UpDownButtons::UpDownButtons(Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent)
 {
     auto* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
                                                : static_cast<QBoxLayout*>(new QHBoxLayout(this));
@@ -19,7 +20,7 @@ UpDownButtons::UpDownButtons(Qt::Orientation orientation, QWidget* parent) : QWi
     downButton->setObjectName(QStringLiteral("down"));
     downButton->setArrowType(Qt::DownArrow);
     downButton->setAccessibleName(tr("Down"));
-    for (auto* button : {upButton, downButton})
+    for (auto* button : { upButton, downButton })
         button->setFixedSize(18, 14);
     layout->addWidget(upButton);
     layout->addWidget(downButton);

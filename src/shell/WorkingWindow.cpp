@@ -5,7 +5,8 @@
 
 namespace korvanda {
 
-WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, QWidget* parent) : QMainWindow(parent)
+WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -22,10 +23,10 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
         QString caption;
         WindowKind kind;
     } entries[] = {
-        {"mnuTeam", tr("&Team"), WindowKind::Team},
-        {"mnuRoster", tr("&Roster"), WindowKind::Roster},
-        {"mnuBout", tr("&Bout"), WindowKind::Bout},
-        {"mnuMat", tr("&Mat"), WindowKind::Mat},
+        { "mnuTeam", tr("&Team"), WindowKind::Team },
+        { "mnuRoster", tr("&Roster"), WindowKind::Roster },
+        { "mnuBout", tr("&Bout"), WindowKind::Bout },
+        { "mnuMat", tr("&Mat"), WindowKind::Mat },
     };
     for (const auto& entry : entries) {
         auto* action = window->addAction(entry.caption);

@@ -19,8 +19,8 @@ int main(int argc, char* argv[])
     auto* splash = new korvanda::SplashScreen;
     splash->setAttribute(Qt::WA_DeleteOnClose);
     shell.loadWindows();
-    QObject::connect(splash, &korvanda::SplashScreen::finished, &shell,
-                     [&shell] { shell.showWindow(korvanda::WindowKind::Team); });
+    QObject::connect(
+        splash, &korvanda::SplashScreen::finished, &shell, [&shell] { shell.showWindow(korvanda::WindowKind::Team); });
     splash->show();
     return app.exec();
 }

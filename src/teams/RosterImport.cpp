@@ -21,7 +21,7 @@ enum class Outcome { Added, Skipped, Stop };
 // One wrestler's record of a team file; `k` counts the rows this import has
 // added so far, over all teams.
 Outcome importRecord(Meet& meet, const std::vector<std::string>& fields, const std::string& team, bool assumePresent,
-                     int& k, Dialogs& dialogs)
+    int& k, Dialogs& dialogs)
 {
     const std::string name = trimmed(withoutFileBreakers(fields.empty() ? std::string() : fields[0]));
     std::optional<std::string> age;
@@ -66,8 +66,9 @@ bool loadRosters(Meet& meet, bool assumePresent, Dialogs& dialogs)
             continue;
         const std::string fileName = dataFile + ".Csv";
         if (isMeetFileName(dataFile)) {
-            dialogs.warn(fileName + " is one of the meet's own files, not a team's data file; that team's "
-                                    "wrestlers were not loaded.");
+            dialogs.warn(fileName
+                + " is one of the meet's own files, not a team's data file; that team's "
+                  "wrestlers were not loaded.");
             continue;
         }
         // A name that leads out of the meet's directory is not read either.

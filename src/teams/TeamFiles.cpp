@@ -89,8 +89,9 @@ void savePermFiles(const Meet& meet)
 
     std::string list;
     for (int t = 1; t < teams.rowCount(); ++t)
-        list += teamFileLine(teams, t, {TeamColumn::Name, TeamColumn::Abbrev, TeamColumn::Coach, TeamColumn::DataFile})
-                + "\r\n";
+        list
+            += teamFileLine(teams, t, { TeamColumn::Name, TeamColumn::Abbrev, TeamColumn::Coach, TeamColumn::DataFile })
+            + "\r\n";
     saveWithBackup(meet, teamListFileName, list);
 
     for (int t = 1; t < teams.rowCount(); ++t) {
@@ -103,8 +104,8 @@ void savePermFiles(const Meet& meet)
         for (int r = 1; r < meet.roster.rowCount(); ++r)
             if (meet.roster.cell(r, RosterColumn::Team) == abbreviation)
                 wrestlers += teamFileLine(meet.roster, r,
-                                          {RosterColumn::Name, RosterColumn::Age, RosterColumn::Wgt, RosterColumn::Skill})
-                             + "\r\n";
+                                 { RosterColumn::Name, RosterColumn::Age, RosterColumn::Wgt, RosterColumn::Skill })
+                    + "\r\n";
         saveWithBackup(meet, dataFile + ".Csv", wrestlers);
     }
 }

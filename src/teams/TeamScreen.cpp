@@ -6,11 +6,11 @@
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
+#include "shell/NamedControls.h"
 #include "shell/UpDownButtons.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
-#include "shell/NamedControls.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -25,8 +25,10 @@
 namespace korvanda {
 
 TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
-    : WorkingWindow(QStringLiteral("TeamScreen"), tr("Team List"), parent), meet_(meet), models_(models),
-      dialogs_(dialogs)
+    : WorkingWindow(QStringLiteral("TeamScreen"), tr("Team List"), parent)
+    , meet_(meet)
+    , models_(models)
+    , dialogs_(dialogs)
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -41,8 +43,8 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* editFrame = new QGroupBox(tr("Edit Team"), central);
     editFrame->setObjectName(QStringLiteral("TeamEditFrame"));
     auto* form = new QFormLayout(editFrame);
-    const char* names[] = {"TeamNameBox", "AbbreviationBox", "CoachBox", "FileNameBox"};
-    const QString labels[] = {tr("Team Name"), tr("Abbreviation"), tr("Head Coach"), tr("Data File")};
+    const char* names[] = { "TeamNameBox", "AbbreviationBox", "CoachBox", "FileNameBox" };
+    const QString labels[] = { tr("Team Name"), tr("Abbreviation"), tr("Head Coach"), tr("Data File") };
     for (int k = 0; k < 4; ++k) {
         boxes_[k] = new QLineEdit(editFrame);
         boxes_[k]->setObjectName(QString::fromLatin1(names[k]));
@@ -53,7 +55,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* replace = namedButton("ReplaceButton", tr("Replace"), editFrame);
     auto* remove = namedButton("DeleteButton", tr("Delete"), editFrame);
     auto* clear = namedButton("ClearButton", tr("Clear"), editFrame);
-    for (auto* b : {add, replace, remove, clear})
+    for (auto* b : { add, replace, remove, clear })
         editButtons->addWidget(b);
     form->addRow(editButtons);
     side->addWidget(editFrame);
@@ -65,7 +67,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     omitAbsents_ = namedCheck("OmitAbsentsCheck", tr("Omit Absents"), true, options);
     bListSkills_ = namedCheck("BListSkillsCheck", tr("Skills on B-lists"), true, options);
     bSheetSkills_ = namedCheck("BSheetSkillsCheck", tr("Skills on B-sheets"), true, options);
-    for (auto* box : {assumePresent_, omitAbsents_, bListSkills_, bSheetSkills_})
+    for (auto* box : { assumePresent_, omitAbsents_, bListSkills_, bSheetSkills_ })
         optionsLayout->addWidget(box);
     auto* matsRow = new QHBoxLayout;
     numMats_ = new QLineEdit(QStringLiteral("1"), options);

@@ -94,8 +94,8 @@ private slots:
         Fixture f(2);
         f.meet.teamList.setCell(1, 0, "Riverbend Otters");
         f.click("WriteFilesButton");
-        for (const char* name : {"Restore.Csv", "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt",
-                                 "ScoreTally.Txt"})
+        for (const char* name :
+            { "Restore.Csv", "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" })
             QVERIFY2(f.dir.exists(name), name);
         const QDate today = QDate::currentDate();
         const QString dayName = QLocale::system().dayName(today.dayOfWeek(), QLocale::LongFormat);

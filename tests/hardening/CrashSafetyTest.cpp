@@ -26,16 +26,15 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
         writeEverything(meetVersion(v + 1, alone.path()), dialogs);
         version[v] = filesIn(alone.path());
     }
-    const std::set<std::string> written = {"Restore.Csv",   "Teams.Csv",      "Tigers.Csv",     "Lions.Csv",
-                                           "Roster.Txt",    "BoutList.Txt",   "ScoreList.Txt",  "BoutSheets.Txt",
-                                           "ScoreTally.Txt", "Teams.Bak",     "Tigers.Bak",     "Lions.Bak"};
+    const std::set<std::string> written = { "Restore.Csv", "Teams.Csv", "Tigers.Csv", "Lions.Csv", "Roster.Txt",
+        "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt", "Teams.Bak", "Tigers.Bak", "Lions.Bak" };
     // A backup holds a version of its file.
     const auto source = [](const std::string& name) {
         return name.ends_with(".Bak") ? name.substr(0, name.size() - 4) + ".Csv" : name;
     };
 
     TempDir dir;
-    const Meet versions[2] = {meetVersion(1, dir.path()), meetVersion(2, dir.path())};
+    const Meet versions[2] = { meetVersion(1, dir.path()), meetVersion(2, dir.path()) };
     writeEverything(versions[0], dialogs);
     const auto started = std::chrono::steady_clock::now();
     writeEverything(versions[1], dialogs);

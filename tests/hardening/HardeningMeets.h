@@ -32,14 +32,12 @@ inline korvanda::Meet meetVersion(int version, const std::filesystem::path& dire
     const int wrestlers = 60 + 10 * version;
     for (int w = 1; w <= wrestlers; ++w)
         meet.roster.appendRow("Wrestler " + v + "-" + std::to_string(w) + "\t" + std::to_string(6 + w % 9) + ".0\t"
-                              + std::to_string(50 + w % 60) + "\t" + std::to_string(1 + w % 5) + ".0\t"
-                              + (w % 2 ? "TIG" : "LIO") + "\t" + std::to_string(60 + w % 40)
-                              + (w % 7 ? "\tYes\t" : "\t\t") + std::to_string((w + 1) / 2));
+            + std::to_string(50 + w % 60) + "\t" + std::to_string(1 + w % 5) + ".0\t" + (w % 2 ? "TIG" : "LIO") + "\t"
+            + std::to_string(60 + w % 40) + (w % 7 ? "\tYes\t" : "\t\t") + std::to_string((w + 1) / 2));
     for (int b = 1; b <= wrestlers / 2; ++b)
         meet.boutGrid.appendRow(std::to_string(b) + "\t" + std::to_string(1 + b % 3) + "\t\t"
-                                + meet.roster.cell(2 * b - 1, 0) + "\t9.0\t60\t2.0\tTIG"
-                                + (version == 2 ? "\t6\tDecision\t\t" : "\t\t\t\t") + meet.roster.cell(2 * b, 0)
-                                + "\t9.0\t61\t2.0\tLIO\t" + (version == 2 ? "2" : ""));
+            + meet.roster.cell(2 * b - 1, 0) + "\t9.0\t60\t2.0\tTIG" + (version == 2 ? "\t6\tDecision\t\t" : "\t\t\t\t")
+            + meet.roster.cell(2 * b, 0) + "\t9.0\t61\t2.0\tLIO\t" + (version == 2 ? "2" : ""));
     return meet;
 }
 
@@ -47,8 +45,8 @@ inline korvanda::Meet meetVersion(int version, const std::filesystem::path& dire
 inline void writeEverything(const korvanda::Meet& meet, korvanda::Dialogs& dialogs)
 {
     korvanda::savePermFiles(meet);
-    korvanda::writeFiles(meet, {.omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true},
-                         korvanda::PrintDate{"Saturday", "Dec", 5, 2026}, dialogs);
+    korvanda::writeFiles(meet, { .omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true },
+        korvanda::PrintDate { "Saturday", "Dec", 5, 2026 }, dialogs);
 }
 
 using Files = std::map<std::string, std::string>;

@@ -68,10 +68,9 @@ TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
     meetSoFar(cleanDir.path());
     nextVersion(cleanDir.path());
     const Files clean = filesIn(cleanDir.path());
-    for (const bool directory : {true, false})
-        for (const std::string broken : {"Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak",
-                                         "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt",
-                                         "ScoreTally.Txt"}) {
+    for (const bool directory : { true, false })
+        for (const std::string broken : { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak",
+                 "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" }) {
             SCOPED_TRACE((directory ? "directory: " : "full device: ") + broken);
             TempDir dir;
             meetSoFar(dir.path());

@@ -27,7 +27,7 @@ TEST(MeetSizeTest, ManyWrestlersFromFilesToPrintedLists)
         for (int w = 1; w <= perTeam; ++w) {
             const int age = 6 + (t * 7 + w * 3) % 9;
             wrestlers += "\"W" + std::to_string(t) + "-" + std::to_string(w) + "\",\"" + std::to_string(age) + "\",\""
-                         + std::to_string(40 + 8 * age + (t + w * 5) % 15) + "\",\"" + std::to_string(1 + w % 5) + "\"\r\n";
+                + std::to_string(40 + 8 * age + (t + w * 5) % 15) + "\",\"" + std::to_string(1 + w % 5) + "\"\r\n";
         }
         dir.write(name + ".Csv", wrestlers);
     }
@@ -45,11 +45,11 @@ TEST(MeetSizeTest, ManyWrestlersFromFilesToPrintedLists)
         return all;
     };
     const auto imported = names(meet.roster);
-    ASSERT_EQ(imported.size(), std::size_t{teams * perTeam});
+    ASSERT_EQ(imported.size(), std::size_t { teams * perTeam });
 
     const auto age = [&](int r) { return *readSingle(meet.roster.cell(r, RosterColumn::Age)); };
-    for (const bool stable : {false, true})
-        for (const bool ascending : {true, false}) {
+    for (const bool stable : { false, true })
+        for (const bool ascending : { true, false }) {
             sortRoster(meet.roster, RosterColumn::Age, ascending, stable);
             for (int r = 1; r + 1 < meet.roster.rowCount(); ++r)
                 ASSERT_TRUE(ascending ? age(r) <= age(r + 1) : age(r) >= age(r + 1)) << stable << ascending << r;
@@ -78,7 +78,7 @@ TEST(MeetSizeTest, ManyWrestlersFromFilesToPrintedLists)
         const std::string& second = bouts.cell(b, BoutColumn::Name2);
         ASSERT_NE(first, second);
         EXPECT_TRUE(pairs.insert(std::minmax(first, second)).second) << "the same pair twice: " << first << second;
-        for (const auto& name : {first, second})
+        for (const auto& name : { first, second })
             boutsOf[name] += (boutsOf[name].empty() ? "" : ",") + std::to_string(b);
     }
     for (int r = 1; r < meet.roster.rowCount(); ++r) {
@@ -87,8 +87,8 @@ TEST(MeetSizeTest, ManyWrestlersFromFilesToPrintedLists)
         ASSERT_LE(std::count(listed.begin(), listed.end(), ','), 2);
     }
 
-    writeFiles(meet, {}, PrintDate{"Saturday", "Dec", 5, 2026}, dialogs);
+    writeFiles(meet, {}, PrintDate { "Saturday", "Dec", 5, 2026 }, dialogs);
     EXPECT_TRUE(dialogs.shown.empty());
-    for (const char* name : {"Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt"})
+    for (const char* name : { "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" })
         EXPECT_FALSE(dir.read(name).empty()) << name;
 }

@@ -30,7 +30,7 @@ Meet meetOf(const std::vector<std::string>& teams, const std::vector<std::string
         std::vector<std::string> c = splitTabs(row + (std::count(row.begin(), row.end(), '\t') < 5 ? "\tYes" : ""));
         c.resize(7);
         meet.roster.appendRow(c[0] + "\t" + c[1] + "\t" + c[2] + "\t" + c[3] + "\t" + c[4] + "\t"
-                              + compositeValue(c[1], c[2], c[3]) + "\t" + c[5] + "\t" + c[6]);
+            + compositeValue(c[1], c[2], c[3]) + "\t" + c[5] + "\t" + c[6]);
     }
     return meet;
 }
@@ -46,8 +46,9 @@ MatchRun match(Meet& meet, const MatchSettings& settings = {}, RestOrdering orde
 {
     MatchRun run;
     const auto entrants = collectEntrants(meet, run.dialogs).value();
-    run.matched = autoMatch(meet, readMatchValues(settings, run.dialogs).value(), entrants, run.dialogs,
-                            [&run](int value) { run.progress.push_back(value); }, ordering);
+    run.matched = autoMatch(
+        meet, readMatchValues(settings, run.dialogs).value(), entrants, run.dialogs,
+        [&run](int value) { run.progress.push_back(value); }, ordering);
     return run;
 }
 
@@ -84,7 +85,7 @@ std::vector<std::string> ofAges(const std::vector<std::string>& ages)
 // every criterion counts, or the age alone.
 MatchSettings limits(const std::string& boxes, bool agesOnly = false)
 {
-    MatchSettings settings{.weightOn = !agesOnly, .skillOn = !agesOnly, .compositeOn = !agesOnly};
+    MatchSettings settings { .weightOn = !agesOnly, .skillOn = !agesOnly, .compositeOn = !agesOnly };
     std::istringstream in(boxes);
     for (std::string& box : settings.limits)
         std::getline(in, box, '|');
@@ -95,15 +96,16 @@ MatchSettings limits(const std::string& boxes, bool agesOnly = false)
 
 TEST(AutoMatchTest, OneBoutWrittenInFull)
 {
-    Meet meet = meetOf({"AA", "BB"}, {"Al\t10.0\t60\t1.0\tAA\tYes\t 7 ", "Gone\t10\t60\t1\tBB\t\t4,5",
-                                      "Bo\t10.5\t62\t1.0\tBB\tYes\t3"});
+    Meet meet = meetOf({ "AA", "BB" },
+        { "Al\t10.0\t60\t1.0\tAA\tYes\t 7 ", "Gone\t10\t60\t1\tBB\t\t4,5", "Bo\t10.5\t62\t1.0\tBB\tYes\t3" });
     meet.boutGrid.appendRow("7\t1\t\tAl\t10.0\t60\t1.0\tAA\t6\tFall"); // its result goes with it
     const MatchRun run = match(meet);
     EXPECT_TRUE(run.dialogs.shown.empty());
-    EXPECT_EQ(run.progress, (std::vector<int>{0, 10, 20, 30, 40, 55, 70, 85, 100, 0}));
+    EXPECT_EQ(run.progress, (std::vector<int> { 0, 10, 20, 30, 40, 55, 70, 85, 100, 0 }));
     ASSERT_EQ(meet.boutGrid.rowCount(), 2);
-    EXPECT_EQ(cells(meet.boutGrid, 0), "Bout|Mat||Name|Age|Weight|Skill|Team|Pts.|Winner||"
-                                       "Name|Age|Weight|Skill|Team|Pts.|Winner");
+    EXPECT_EQ(cells(meet.boutGrid, 0),
+        "Bout|Mat||Name|Age|Weight|Skill|Team|Pts.|Winner||"
+        "Name|Age|Weight|Skill|Team|Pts.|Winner");
     EXPECT_EQ(cells(meet.boutGrid, 1), "1|1||Bo|10.5|62|1.0|BB||||Al|10.0|60|1.0|AA||")
         << "wrestler 1 is the later roster row";
     EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Bouts), "1||1") << "the absent wrestler's bouts go too";
@@ -111,8 +113,8 @@ TEST(AutoMatchTest, OneBoutWrittenInFull)
 
 TEST(AutoMatchTest, SmallMeets)
 {
-    const std::vector<std::string> letters = {"A", "B", "C", "D", "E"};
-    const std::vector<std::string> oneTeam = {"Al\t10\t60\t1\tAA", "Ed\t10\t60\t1\tAA", "Cy\t10\t60\t1\tAA"};
+    const std::vector<std::string> letters = { "A", "B", "C", "D", "E" };
+    const std::vector<std::string> oneTeam = { "Al\t10\t60\t1\tAA", "Ed\t10\t60\t1\tAA", "Cy\t10\t60\t1\tAA" };
     const struct {
         std::vector<std::string> teamList, rows;
         MatchSettings settings;
@@ -120,17 +122,17 @@ TEST(AutoMatchTest, SmallMeets)
     } cases[] = {
         // A chooses B and C chooses A; A finds no receiver for his surplus
         // and drops his last bout; C is left without one, and no message.
-        {letters, ofAges({"10", "10", "10"}), limits("0|1|7|10|0|2|1|1", true), {"B-A"}},
+        { letters, ofAges({ "10", "10", "10" }), limits("0|1|7|10|0|2|1|1", true), { "B-A" } },
         // Trimming drops C-E (cost 0.5) before A-E (cost 0), which then has
         // to stay; A drops his last bout (with B) and hands E over to B.
-        {letters, ofAges({"11.5", "12.5", "12", "10", "11.5"}), limits("2|2|7|10|0|2|2|2", true),
-         {"C-A", "C-B", "D-A", "E-B", "E-D"}},
+        { letters, ofAges({ "11.5", "12.5", "12", "10", "11.5" }), limits("2|2|7|10|0|2|2|2", true),
+            { "C-A", "C-B", "D-A", "E-B", "E-D" } },
         // One team: same-team bouts only when allowed, or from the start when
         // the list has one team. Teams not in the list count as one team.
-        {{"AA", "BB"}, oneTeam, {.sameTeamAllowed = false}, {}},
-        {{"AA", "BB"}, oneTeam, {}, {"Cy-Al", "Ed-Al"}},
-        {{"AA"}, oneTeam, {.sameTeamAllowed = false}, {"Cy-Al", "Ed-Al"}},
-        {{"AA", "BB"}, {"Al\t10\t60\t1\tQQ", "Ed\t10\t60\t1\tRR"}, {.sameTeamAllowed = false}, {}},
+        { { "AA", "BB" }, oneTeam, { .sameTeamAllowed = false }, {} },
+        { { "AA", "BB" }, oneTeam, {}, { "Cy-Al", "Ed-Al" } },
+        { { "AA" }, oneTeam, { .sameTeamAllowed = false }, { "Cy-Al", "Ed-Al" } },
+        { { "AA", "BB" }, { "Al\t10\t60\t1\tQQ", "Ed\t10\t60\t1\tRR" }, { .sameTeamAllowed = false }, {} },
     };
     for (const auto& c : cases) {
         Meet meet = meetOf(c.teamList, c.rows);
@@ -142,12 +144,12 @@ TEST(AutoMatchTest, SmallMeets)
         EXPECT_EQ(run.progress.back(), 0) << "the bar goes back to 0 either way";
     }
     // A roster sort renumbers the wrestlers, and the pair changes.
-    Meet meet = meetOf(letters, ofAges({"10", "10", "10"}));
+    Meet meet = meetOf(letters, ofAges({ "10", "10", "10" }));
     meet.roster.swapRows(1, 3);
     meet.roster.swapRows(2, 3);
     match(meet, limits("0|1|7|10|0|2|1|1", true));
     EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Name), "C|A|B");
-    EXPECT_EQ(boutsMade(meet), Bouts{"A-C"});
+    EXPECT_EQ(boutsMade(meet), Bouts { "A-C" });
     EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Bouts), "1|1|");
 }
 
@@ -160,15 +162,15 @@ TEST(AutoMatchTest, BoutListOfALargerMeet)
         for (int w = 1; w <= 60; ++w) {
             const unsigned age = 8 + dice() % 5, weight = (40 + 7 * age) * (90 + dice() % 25) / 100;
             const unsigned skill = 1 + dice() % 4, team = dice() % 4, here = dice() % 10;
-            rows.push_back("W" + std::to_string(w) + "\t" + std::to_string(age) + "\t" + std::to_string(weight)
-                           + "\t" + std::to_string(skill) + "\t" + "AAAB"[team] + "\t" + (here ? "Yes" : ""));
+            rows.push_back("W" + std::to_string(w) + "\t" + std::to_string(age) + "\t" + std::to_string(weight) + "\t"
+                + std::to_string(skill) + "\t" + "AAAB"[team] + "\t" + (here ? "Yes" : ""));
         }
-        return meetOf({"A", "B"}, rows);
+        return meetOf({ "A", "B" }, rows);
     };
     MatchSettings settings;
     settings.limit(LimitBox::MinBouts) = "2";
     settings.mats = "2";
-    for (unsigned seed : {1u, 2u, 3u}) {
+    for (unsigned seed : { 1u, 2u, 3u }) {
         Meet meet = inventedMeet(seed);
         ASSERT_TRUE(match(meet, settings).matched);
         const Table& grid = meet.boutGrid;
@@ -179,14 +181,14 @@ TEST(AutoMatchTest, BoutListOfALargerMeet)
             EXPECT_EQ(grid.cell(b, BoutColumn::Bout), std::to_string(b));
             const int red = std::stoi(grid.cell(b, BoutColumn::Name1).substr(1));
             const int green = std::stoi(grid.cell(b, BoutColumn::Name2).substr(1));
-            EXPECT_TRUE(pairs.insert({red, green}).second) << "a pair meets once";
+            EXPECT_TRUE(pairs.insert({ red, green }).second) << "a pair meets once";
             kinds += grid.cell(b, BoutColumn::Team1) == grid.cell(b, BoutColumn::Team2) ? 'S' : 'I';
             auto value = [&](int column) { return std::stof(grid.cell(b, column)); };
             EXPECT_LE(std::abs(value(BoutColumn::Age1) - value(BoutColumn::Age2)), 1.0f) << "within the limits";
             EXPECT_LE(std::abs(value(BoutColumn::Skill1) - value(BoutColumn::Skill2)), 2.0f);
-            const auto [light, heavy] = std::minmax({value(BoutColumn::Weight1), value(BoutColumn::Weight2)});
+            const auto [light, heavy] = std::minmax({ value(BoutColumn::Weight1), value(BoutColumn::Weight2) });
             EXPECT_LE(heavy, light * 1.1f);
-            for (int w : {red, green})
+            for (int w : { red, green })
                 boutsOf[w] += (boutsOf[w].empty() ? "" : ",") + std::to_string(b);
         }
         EXPECT_TRUE(kinds.starts_with('I') && kinds.ends_with('S') && std::is_sorted(kinds.begin(), kinds.end()))
@@ -214,31 +216,32 @@ TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
         int column = RosterColumn::Here; // of Bo's row, set to `text`
         const char* text = "Yes";
     } cases[] = {
-        {{}, nullptr, replaced, {}},
-        {{}, "No", nothing, {"Hand matches will be deleted.  Proceed anyway?"}},
-        {{}, "Yes", replaced, {"Hand matches will be deleted.  Proceed anyway?"}},
+        { {}, nullptr, replaced, {} },
+        { {}, "No", nothing, { "Hand matches will be deleted.  Proceed anyway?" } },
+        { {}, "Yes", replaced, { "Hand matches will be deleted.  Proceed anyway?" } },
         // The first bad box is named; a later one waits.
-        {limits("0|one|7|10|0|2|1|3 bouts"), nullptr, nothing, {"Bad value for maximum age difference."}},
-        {limits("x|1|7|10|0|2|1|3"), nullptr, nothing, {"Bad value for ideal age difference."}},
-        {limits("0|1|7||0|2|1|3"), nullptr, nothing, {"Bad value for maximum weight difference."}},
-        {limits("0|1|7|10|0|2 levels|1|3"), nullptr, nothing, {"Bad value for maximum skill difference."}},
-        {limits("0|1|7|10|0|2|0.5|3"), nullptr, nothing, {"Bad value for minimum bouts."}},
-        {limits("0|1|7|10|0|2|4|3"), nullptr, nothing, {"Bad value for maximum bouts."}},
-        {limits("0|1|7|10|0|2|1|40000"), nullptr, nothing, {"Bad value for maximum bouts."}},
+        { limits("0|one|7|10|0|2|1|3 bouts"), nullptr, nothing, { "Bad value for maximum age difference." } },
+        { limits("x|1|7|10|0|2|1|3"), nullptr, nothing, { "Bad value for ideal age difference." } },
+        { limits("0|1|7||0|2|1|3"), nullptr, nothing, { "Bad value for maximum weight difference." } },
+        { limits("0|1|7|10|0|2 levels|1|3"), nullptr, nothing, { "Bad value for maximum skill difference." } },
+        { limits("0|1|7|10|0|2|0.5|3"), nullptr, nothing, { "Bad value for minimum bouts." } },
+        { limits("0|1|7|10|0|2|4|3"), nullptr, nothing, { "Bad value for maximum bouts." } },
+        { limits("0|1|7|10|0|2|1|40000"), nullptr, nothing, { "Bad value for maximum bouts." } },
         // Ideal above maximum is only reported when a box is left.
-        {limits("0|1|7|10|3|2|1|3"), nullptr, replaced, {}},
-        {limits("-1|-1|7|10|0|2|1|3"), nullptr, saved, {"Matching algorithm failed -- Relax limits and try again."}},
-        {{}, nullptr, nothing, {"Can't match: the age of Bo is not a number."}, RosterColumn::Age, "n/a"},
-        {{}, nullptr, nothing, {"Can't match: the weight of Bo is not a number."}, RosterColumn::Wgt, ""},
-        {{}, nullptr, nothing, {"Can't match: the skill of Bo is not a number."}, RosterColumn::Skill, "?"},
-        {{}, nullptr, nothing, {"Can't match: the composite value of Bo is not a number."}, RosterColumn::Cmp, "x"},
-        {{}, nullptr, nothing, {"Can't match: the weight of Bo is not above 0."}, RosterColumn::Wgt, "0"},
+        { limits("0|1|7|10|3|2|1|3"), nullptr, replaced, {} },
+        { limits("-1|-1|7|10|0|2|1|3"), nullptr, saved,
+            { "Matching algorithm failed -- Relax limits and try again." } },
+        { {}, nullptr, nothing, { "Can't match: the age of Bo is not a number." }, RosterColumn::Age, "n/a" },
+        { {}, nullptr, nothing, { "Can't match: the weight of Bo is not a number." }, RosterColumn::Wgt, "" },
+        { {}, nullptr, nothing, { "Can't match: the skill of Bo is not a number." }, RosterColumn::Skill, "?" },
+        { {}, nullptr, nothing, { "Can't match: the composite value of Bo is not a number." }, RosterColumn::Cmp, "x" },
+        { {}, nullptr, nothing, { "Can't match: the weight of Bo is not above 0." }, RosterColumn::Wgt, "0" },
     };
     for (const auto& c : cases) {
         // Three wrestlers, a bout made by hand earlier in the meet, and an
         // absent wrestler who is never read.
-        Meet meet = meetOf({"AA", "BB"}, {"Al\t10\t60\t1\tAA\tYes\t1", " Bo \t10\t60\t1\tBB",
-                                          "Cy\t10\t61\t1\tBB\tYes\t1", "Dee\tx\t60\t1\tBB\t"});
+        Meet meet = meetOf({ "AA", "BB" },
+            { "Al\t10\t60\t1\tAA\tYes\t1", " Bo \t10\t60\t1\tBB", "Cy\t10\t61\t1\tBB\tYes\t1", "Dee\tx\t60\t1\tBB\t" });
         meet.roster.setCell(2, c.column, c.text);
         meet.boutGrid.setRowCount(1);
         meet.boutGrid.appendRow("1\t1\t\tCy\t10\t61\t1\tBB\t\t\t\tAl\t10\t60\t1\tAA");
@@ -248,7 +251,7 @@ TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
         meet.handMatchesMade = c.answer != nullptr;
         dir.write(restoreFileName, "earlier");
         FakeDialogs dialogs;
-        dialogs.queueAnswers({c.answer && *c.answer == 'Y'});
+        dialogs.queueAnswers({ c.answer && *c.answer == 'Y' });
         const int k = static_cast<int>(&c - cases);
         EXPECT_EQ(runMatch(meet, c.settings, dialogs, {}), c.outcome == replaced) << k;
         EXPECT_EQ(dialogs.shown, c.shown) << k;
@@ -257,6 +260,6 @@ TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
         EXPECT_EQ(meet.handMatchesMade, c.answer != nullptr) << "every later run asks again";
     }
     FakeDialogs dialogs;
-    EXPECT_FALSE(collectEntrants(Meet{}, dialogs)) << "only the initial empty row";
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Can't match: no wrestler is marked present."});
+    EXPECT_FALSE(collectEntrants(Meet {}, dialogs)) << "only the initial empty row";
+    EXPECT_EQ(dialogs.shown, std::vector<std::string> { "Can't match: no wrestler is marked present." });
 }

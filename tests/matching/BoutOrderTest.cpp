@@ -29,7 +29,7 @@ std::string text(const BoutOrder& order)
     std::string text;
     for (int k = 1; k <= order.rows(); ++k)
         text += std::string(k > 1 ? " " : "") + char('@' + order(k, 1)) + char('@' + order(k, 2)) + ":"
-                + std::to_string(order(k, 3));
+            + std::to_string(order(k, 3));
     return text;
 }
 
@@ -50,7 +50,7 @@ TEST(BoutOrderTest, Exchanges)
 {
     const BoutOrder start = blockOf("AB AC DE FG");
     ASSERT_EQ(text(start), "AB:1 AC:1 DE:4 FG:4");
-    for (int j : {2, 3}) {
+    for (int j : { 2, 3 }) {
         BoutOrder order = start;
         EXPECT_EQ(trySwapBouts(order, 1, j, 1, 4), 0) << j;
         EXPECT_EQ(text(order), text(start)) << "a refused exchange is undone";

@@ -10,9 +10,8 @@ using namespace korvanda;
 TEST(PairingMeasuresTest, CompositeValue)
 {
     // 2 x 0.25 + 10 ln 1 + 2 = 2.5 and 2 x 0.75 + 0 + 2 = 3.5: halves to even.
-    const char* cases[][4] = {{"10.0", "72", "2.0", "65"}, {"10.0", "0", "2.0", "0"}, {"", "72", "2.0", "0"},
-                              {"9", "-4", "1", "0"},       {"0.25", "1", "2", "2"},   {"0.75", "1", "2", "4"},
-                              {"-20", "1", "0", "-40"}};
+    const char* cases[][4] = { { "10.0", "72", "2.0", "65" }, { "10.0", "0", "2.0", "0" }, { "", "72", "2.0", "0" },
+        { "9", "-4", "1", "0" }, { "0.25", "1", "2", "2" }, { "0.75", "1", "2", "4" }, { "-20", "1", "0", "-40" } };
     for (const auto& c : cases)
         EXPECT_EQ(compositeValue(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
 }
@@ -20,11 +19,11 @@ TEST(PairingMeasuresTest, CompositeValue)
 TEST(PairingMeasuresTest, PairCosts)
 {
     auto entrant = [](float age, float weight, float skill, int team, float composite = 0) {
-        return MatchEntrant{age, composite, 0, skill, team, logWeight(weight)};
+        return MatchEntrant { age, composite, 0, skill, team, logWeight(weight) };
     };
     const float percent7 = static_cast<float>(std::log(1.07));
     const float allowed = -1; // any cost below the forbidden one
-    const MatchCriteria all{.ageOn = true, .ageLimit = 2, .skillOn = true, .skillLimit = 2, .compositeOn = true};
+    const MatchCriteria all { .ageOn = true, .ageLimit = 2, .skillOn = true, .skillLimit = 2, .compositeOn = true };
     MatchCriteria composite = all;
     composite.compositeFactor = 1;
     MatchCriteria ageFails = composite;
@@ -34,22 +33,22 @@ TEST(PairingMeasuresTest, PairCosts)
         MatchEntrant a, b;
         float cost;
     } cases[] = {
-        {{.ageOn = true, .ageLimit = 1}, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), 2},
-        {{.ageOn = true, .ageLimit = 0.9f}, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), forbiddenCost},
-        {{.weightOn = true, .weightLimit = percent7}, entrant(9, 70, 1, 1), entrant(9, 74, 1, 2), allowed},
-        {{.weightOn = true, .weightLimit = percent7}, entrant(9, 70, 1, 1), entrant(9, 75, 1, 2), forbiddenCost},
-        {composite, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 2.0f + 4.0f + 9.0f},
-        {all, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 6}, // composite factor 0
+        { { .ageOn = true, .ageLimit = 1 }, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), 2 },
+        { { .ageOn = true, .ageLimit = 0.9f }, entrant(10, 60, 1, 1), entrant(11, 60, 1, 2), forbiddenCost },
+        { { .weightOn = true, .weightLimit = percent7 }, entrant(9, 70, 1, 1), entrant(9, 74, 1, 2), allowed },
+        { { .weightOn = true, .weightLimit = percent7 }, entrant(9, 70, 1, 1), entrant(9, 75, 1, 2), forbiddenCost },
+        { composite, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 2.0f + 4.0f + 9.0f },
+        { all, entrant(10, 60, 1, 1, 60), entrant(11, 60, 3, 2, 63), 6 }, // composite factor 0
         // A failed limit is not undone by the terms that follow.
-        {ageFails, entrant(9, 60, 1, 1, 10), entrant(10, 60, 1, 2, 90), forbiddenCost},
-        {{.sameTeamAllowed = true}, entrant(5, 40, 1, 1), entrant(14, 200, 5, 1), 0},
-        {{}, entrant(10, 60, 1, 3), entrant(10, 60, 1, 3), forbiddenCost},
-        {{}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 0), forbiddenCost}, // unlisted teams are one team
-        {{}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 2), 0},
+        { ageFails, entrant(9, 60, 1, 1, 10), entrant(10, 60, 1, 2, 90), forbiddenCost },
+        { { .sameTeamAllowed = true }, entrant(5, 40, 1, 1), entrant(14, 200, 5, 1), 0 },
+        { {}, entrant(10, 60, 1, 3), entrant(10, 60, 1, 3), forbiddenCost },
+        { {}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 0), forbiddenCost }, // unlisted teams are one team
+        { {}, entrant(10, 60, 1, 0), entrant(10, 60, 1, 2), 0 },
     };
     for (const auto& c : cases) {
         PairCosts costs;
-        buildPairCosts(c.k, {c.a, c.b}, costs);
+        buildPairCosts(c.k, { c.a, c.b }, costs);
         EXPECT_EQ(std::make_pair(costs(1, 1), costs(2, 1)), std::make_pair(forbiddenCost, costs(1, 2)));
         EXPECT_TRUE(c.cost == allowed ? costs(1, 2) < forbiddenCost : costs(1, 2) == c.cost)
             << "case " << &c - cases << " costs " << costs(1, 2);
@@ -59,10 +58,10 @@ TEST(PairingMeasuresTest, PairCosts)
 TEST(PairingMeasuresTest, OpponentLists)
 {
     OpponentLists lists(4, 3);
-    for (int opponent : {2, 3, 4})
+    for (int opponent : { 2, 3, 4 })
         lists.addPairing(1, opponent);
-    EXPECT_EQ(std::tuple(lists.findPairing(1, 3), lists.findPairing(3, 1), lists.findPairing(2, 3)),
-              std::tuple(2, 1, 0));
+    EXPECT_EQ(
+        std::tuple(lists.findPairing(1, 3), lists.findPairing(3, 1), lists.findPairing(2, 3)), std::tuple(2, 1, 0));
     lists.removePairing(2, 3); // not listed: nothing changes
     lists.removePairing(3, 1);
     EXPECT_EQ(std::tuple(lists.boutCount(1), lists.boutCount(2), lists.boutCount(3)), std::tuple(2, 1, 0));
@@ -84,10 +83,10 @@ TEST(PairingMeasuresTest, PartitionSortOrder)
             places += std::to_string(rows(r, 2));
         return places;
     };
-    EXPECT_EQ(sorted({5, 1, 2}, true), "231");
-    EXPECT_EQ(sorted({3, 2, 2}, true), "321") << "equal keys end in the order the steps give";
-    EXPECT_EQ(sorted({2, 2, 2, 1}, true), "4132");
-    EXPECT_EQ(sorted({5, 1, 2, 9, 3}, false), "41532");
-    EXPECT_EQ(sorted({7, 4, 1}, true, 2, 2), "123");
-    EXPECT_EQ(sorted({7, 4, 1}, true, 2, 3), "132") << "rows outside the range stay";
+    EXPECT_EQ(sorted({ 5, 1, 2 }, true), "231");
+    EXPECT_EQ(sorted({ 3, 2, 2 }, true), "321") << "equal keys end in the order the steps give";
+    EXPECT_EQ(sorted({ 2, 2, 2, 1 }, true), "4132");
+    EXPECT_EQ(sorted({ 5, 1, 2, 9, 3 }, false), "41532");
+    EXPECT_EQ(sorted({ 7, 4, 1 }, true, 2, 2), "123");
+    EXPECT_EQ(sorted({ 7, 4, 1 }, true, 2, 3), "132") << "rows outside the range stay";
 }

@@ -32,8 +32,7 @@ TEST(RestoreFileTest, ExactBytes)
     const Meet empty;
     const std::string text = restoreFileText(empty);
     const std::string teamBlock = "2,4\r\n\"" + empty.teamList.cell(0, 0) + "\"\r\n\"Abbrev.    \"\r\n\""
-                                  + empty.teamList.cell(0, 2) + "\"\r\n\"" + empty.teamList.cell(0, 3)
-                                  + "\"\r\n\"\t\t\t\"\r\n";
+        + empty.teamList.cell(0, 2) + "\"\r\n\"" + empty.teamList.cell(0, 3) + "\"\r\n\"\t\t\t\"\r\n";
     EXPECT_EQ(text.substr(0, teamBlock.size()), teamBlock);
     EXPECT_NE(text.find("2,18\r\n\"Bout\"\r\n\"Mat\"\r\n\"\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\"\r\n"), std::string::npos);
@@ -118,6 +117,6 @@ TEST(RestoreFileTest, WhatAnotherProgramLeftInTheFileStaysWithinTheMeetsRules)
     EXPECT_EQ(restored->teamList.cell(0, TeamColumn::Abbrev), "Abbrev.");
     EXPECT_EQ(restored->boutGrid.rowCount(), 2);
     EXPECT_EQ(restored->roster.cell(1, RosterColumn::Name), "KimSorel");
-    const Meet back{restored->teamList, restored->roster, restored->boutGrid};
+    const Meet back { restored->teamList, restored->roster, restored->boutGrid };
     EXPECT_TRUE(parseRestoreFile(restoreFileText(back))) << "and it is written back readable";
 }

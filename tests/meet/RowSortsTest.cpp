@@ -42,15 +42,15 @@ TEST(RowSortsTest, NumbersBeforeTextsAndTextsByCharacterCode)
         bool ascending;
         Cells keys, expected;
     } cases[] = {
-        {RosterColumn::Age, true, {"10.0", "9.5", "11.0"}, {"9.5", "10.0", "11.0"}},
-        {RosterColumn::Age, true, {"", "10", "abc", " 9"}, {" 9", "10", "", "abc"}},
-        {RosterColumn::Age, false, {"10", "", "abc", "9"}, {"abc", "", "10", "9"}},
-        {RosterColumn::Name, true, {"amy", "Zed", "Al", "A"}, {"A", "Al", "Zed", "amy"}},
-        {RosterColumn::Name, true, {"\xC9mile", "zoe", "Eli"}, {"Eli", "zoe", "\xC9mile"}},
-        {RosterColumn::Bouts, true, {"3,7", "12", "4"}, {"4", "12", "3,7"}},
+        { RosterColumn::Age, true, { "10.0", "9.5", "11.0" }, { "9.5", "10.0", "11.0" } },
+        { RosterColumn::Age, true, { "", "10", "abc", " 9" }, { " 9", "10", "", "abc" } },
+        { RosterColumn::Age, false, { "10", "", "abc", "9" }, { "abc", "", "10", "9" } },
+        { RosterColumn::Name, true, { "amy", "Zed", "Al", "A" }, { "A", "Al", "Zed", "amy" } },
+        { RosterColumn::Name, true, { "\xC9mile", "zoe", "Eli" }, { "Eli", "zoe", "\xC9mile" } },
+        { RosterColumn::Bouts, true, { "3,7", "12", "4" }, { "4", "12", "3,7" } },
     };
     for (const auto& c : cases) {
-        for (const bool stable : {false, true}) {
+        for (const bool stable : { false, true }) {
             Table roster = rosterOf(Cells(c.keys.size()));
             for (std::size_t k = 0; k < c.keys.size(); ++k)
                 roster.setCell(static_cast<int>(k) + 1, c.sortColumn, c.keys[k]);
@@ -64,39 +64,40 @@ TEST(RowSortsTest, QuickSortMayReorderEqualKeysWhileStableSortKeepsThem)
 {
     // Worked by hand: partitioning on A's 1 exchanges B with D, which puts C
     // ahead of B.
-    const Table before = rosterOf({"A\t1\t60", "B\t2\t70", "C\t2\t80", "D\t0\t90"});
+    const Table before = rosterOf({ "A\t1\t60", "B\t2\t70", "C\t2\t80", "D\t0\t90" });
     Table quick = before, stable = before;
     quickSortRows(quick, RosterColumn::Age, true, 1, 4);
-    EXPECT_EQ(column(quick, RosterColumn::Name), (Cells{"D", "A", "C", "B"}));
-    EXPECT_EQ(column(quick, RosterColumn::Wgt), (Cells{"90", "60", "80", "70"}));
+    EXPECT_EQ(column(quick, RosterColumn::Name), (Cells { "D", "A", "C", "B" }));
+    EXPECT_EQ(column(quick, RosterColumn::Wgt), (Cells { "90", "60", "80", "70" }));
     stableSortRows(stable, RosterColumn::Age, true, 1, 4);
-    EXPECT_EQ(column(stable, RosterColumn::Name), (Cells{"D", "A", "B", "C"}));
+    EXPECT_EQ(column(stable, RosterColumn::Name), (Cells { "D", "A", "B", "C" }));
 }
 
 TEST(RowSortsTest, StableSortByTeamKeepsWeightOrderWithinEachTeam)
 {
-    Table roster = rosterOf({"a\t\t95\t\tTIG", "b\t\t60\t\tLIO", "c\t\t72\t\tTIG", "d\t\t88\t\tLIO", "e\t\t51\t\tTIG"});
+    Table roster
+        = rosterOf({ "a\t\t95\t\tTIG", "b\t\t60\t\tLIO", "c\t\t72\t\tTIG", "d\t\t88\t\tLIO", "e\t\t51\t\tTIG" });
     quickSortRows(roster, RosterColumn::Wgt, true, 1, 5);
     stableSortRows(roster, RosterColumn::Team, true, 1, 5);
-    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"b", "d", "e", "c", "a"}));
+    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "b", "d", "e", "c", "a" }));
     stableSortRows(roster, RosterColumn::Wgt, false, 1, 5);
     stableSortRows(roster, RosterColumn::Team, false, 1, 5);
-    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"a", "c", "e", "d", "b"}));
+    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "a", "c", "e", "d", "b" }));
 }
 
 TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
 {
-    for (const bool stable : {false, true}) {
-        Table roster = rosterOf({"x\t12", "c\t3", "b\t2", "a\t1", "y\t0"});
+    for (const bool stable : { false, true }) {
+        Table roster = rosterOf({ "x\t12", "c\t3", "b\t2", "a\t1", "y\t0" });
         (stable ? stableSortRows : quickSortRows)(roster, RosterColumn::Age, true, 2, 4);
-        EXPECT_EQ(column(roster, RosterColumn::Name), (Cells{"x", "a", "b", "c", "y"}));
+        EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "x", "a", "b", "c", "y" }));
 
         // The empty row a roster starts with sorts like any other row.
         Table fresh = Table::withCaptions(rosterCaptions);
         fresh.appendRow("Al\t9.5");
         fresh.appendRow("Bo\t8.0");
         sortRoster(fresh, RosterColumn::Age, true, stable);
-        EXPECT_EQ(column(fresh, RosterColumn::Name), (Cells{"Bo", "Al", ""}));
+        EXPECT_EQ(column(fresh, RosterColumn::Name), (Cells { "Bo", "Al", "" }));
         EXPECT_EQ(fresh.cell(0, RosterColumn::Name), Table::withCaptions(rosterCaptions).cell(0, RosterColumn::Name));
     }
 }

@@ -11,19 +11,20 @@ using Records = std::vector<SettingRecord>;
 TEST(SettingsFileTest, WritesRecordsInTheirForm)
 {
     const Records records = {
-        {2, ControlKind::TextBox, "MaxDiffWeightBox", "10"},
-        {1, ControlKind::CheckBox, "OmitAbsentsCheck", "0"},
-        {2, ControlKind::TextBox, "MinBoutsBox", "1,5 \"x\""},
-        {1, ControlKind::TextBox, "NumMatsBox", "2\t\"\r\n"},
-        {1, ControlKind::CheckBox, "OmitAbsentsCheck", "1\r\n"},
+        { 2, ControlKind::TextBox, "MaxDiffWeightBox", "10" },
+        { 1, ControlKind::CheckBox, "OmitAbsentsCheck", "0" },
+        { 2, ControlKind::TextBox, "MinBoutsBox", "1,5 \"x\"" },
+        { 1, ControlKind::TextBox, "NumMatsBox", "2\t\"\r\n" },
+        { 1, ControlKind::CheckBox, "OmitAbsentsCheck", "1\r\n" },
     };
     const std::string text = settingsFileText(records);
-    EXPECT_EQ(text, "2,\"TextBox\",\"MaxDiffWeightBox\",\"10\"\r\n"
-                    "1,\"CheckBox\",\"OmitAbsentsCheck\",0\r\n"
-                    "2,\"TextBox\",\"MinBoutsBox\",\"1,5 x\"\r\n"
-                    "1,\"TextBox\",\"NumMatsBox\",\"2\"\r\n"
-                    "1,\"CheckBox\",\"OmitAbsentsCheck\",1\r\n");
-    EXPECT_EQ(parseSettingsFile(text)[3], (SettingRecord{1, ControlKind::TextBox, "NumMatsBox", "2"}));
+    EXPECT_EQ(text,
+        "2,\"TextBox\",\"MaxDiffWeightBox\",\"10\"\r\n"
+        "1,\"CheckBox\",\"OmitAbsentsCheck\",0\r\n"
+        "2,\"TextBox\",\"MinBoutsBox\",\"1,5 x\"\r\n"
+        "1,\"TextBox\",\"NumMatsBox\",\"2\"\r\n"
+        "1,\"CheckBox\",\"OmitAbsentsCheck\",1\r\n");
+    EXPECT_EQ(parseSettingsFile(text)[3], (SettingRecord { 1, ControlKind::TextBox, "NumMatsBox", "2" }));
 }
 
 TEST(SettingsFileTest, ReadsWhatItCanAndSkipsTheRest)
@@ -36,9 +37,9 @@ TEST(SettingsFileTest, ReadsWhatItCanAndSkipsTheRest)
                                            "\r\n"
                                            "1,\"CheckBox\",\"OmitAbsentsCheck\",0\n");
     const Records expected = {
-        {2, ControlKind::TextBox, "MaxDiffWeightBox", "1,5"},
-        {3, ControlKind::TextBox, "Elsewhere", "x"},
-        {1, ControlKind::CheckBox, "OmitAbsentsCheck", "0"},
+        { 2, ControlKind::TextBox, "MaxDiffWeightBox", "1,5" },
+        { 3, ControlKind::TextBox, "Elsewhere", "x" },
+        { 1, ControlKind::CheckBox, "OmitAbsentsCheck", "0" },
     };
     EXPECT_EQ(records, expected);
 }

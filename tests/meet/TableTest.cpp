@@ -34,7 +34,7 @@ TEST(TableTest, FindRowIsExactAndCaseSensitive)
     meet.roster.setCell(1, 0, "Kim Sorel");
     meet.roster.appendRow("Ada Brun");
     EXPECT_EQ(findRow(meet.roster, "Ada Brun"), 2);
-    for (const char* miss : {"ada brun", "Ada Brun ", "Nobody"})
+    for (const char* miss : { "ada brun", "Ada Brun ", "Nobody" })
         EXPECT_EQ(findRow(meet.roster, miss), 0) << miss;
     meet.roster.setRowCount(1);
     EXPECT_EQ(findRow(meet.roster, ""), 0) << "the header row is never found";

@@ -13,8 +13,8 @@ using namespace korvanda;
 TEST(TextFileTest, SplitLinesTakesEveryLineEnd)
 {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines { "a", "b" }));
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines { "a", "", "b" }));
     EXPECT_TRUE(splitLines("").empty());
     EXPECT_EQ(withoutFileBreakers("Kim \"The Rock\"\tB\r\n"), "Kim The RockB");
 }

@@ -16,8 +16,8 @@ TEST(BoutSheetsRenumberingTest, KorvandaSheetsComeBackWithNewNumbers)
     meet.boutGrid.setRowCount(1);
     for (int bout = 1; bout <= 12; ++bout)
         meet.boutGrid.appendRow(std::to_string(bout) + "\t" + std::to_string(bout % 3 + 1)
-                                + "\t\tArlo Brisk\t9.0\t62\t2.0\tRBO\t\t\t\tFen Ingle\t9.5\t64\t3.0\tPHB\t\t");
-    const std::string sheets = boutSheetsText(meet.boutGrid, meet.teamList, true, {"Sunday", "Dec", 6, 2026});
+            + "\t\tArlo Brisk\t9.0\t62\t2.0\tRBO\t\t\t\tFen Ingle\t9.5\t64\t3.0\tPHB\t\t");
+    const std::string sheets = boutSheetsText(meet.boutGrid, meet.teamList, true, { "Sunday", "Dec", 6, 2026 });
     TempDir dir;
     dir.write("BoutSheets.Txt", sheets);
     dir.write("_current_meet_v2.txt", "New Old\r\n7   Otters v Badgers  12\r\n40  x   1\r\n");
@@ -32,8 +32,11 @@ TEST(BoutSheetsRenumberingTest, KorvandaSheetsComeBackWithNewNumbers)
     int boutLines = 0;
     for (int old = 1; old <= 12; ++old) {
         const std::string line = "Bout " + std::to_string(old) + "\r\n";
-        const std::string renumbered = "Bout " + std::string(old == 12 ? "7" : old == 1 ? "40" : "0") + "  (KV#"
-                                       + std::to_string(old) + ")\r\n";
+        const std::string renumbered = "Bout "
+            + std::string(old == 12 ? "7"
+                    : old == 1      ? "40"
+                                    : "0")
+            + "  (KV#" + std::to_string(old) + ")\r\n";
         for (auto at = expected.find(line); at != std::string::npos; at = expected.find(line, at), ++boutLines)
             expected.replace(at, line.size(), renumbered);
     }

@@ -47,14 +47,15 @@ private slots:
         QStringList messages, viewed;
         bool viewerStarts = true;
         int ends = 0;
-        Form1 form(path, {[&](QWidget*, const QString& message) { messages << message; },
-                          [&](const QString& directory, const QString& fileName) {
-                              viewed << QDir(directory).filePath(fileName);
-                              return viewerStarts;
-                          },
-                          [&] { ++ends; }});
+        Form1 form(path,
+            { [&](QWidget*, const QString& message) { messages << message; },
+                [&](const QString& directory, const QString& fileName) {
+                    viewed << QDir(directory).filePath(fileName);
+                    return viewerStarts;
+                },
+                [&] { ++ends; } });
         form.show();
-        for (const char* hidden : {"Command1", "Command3", "Text1", "Text2", "Text3"})
+        for (const char* hidden : { "Command1", "Command3", "Text1", "Text2", "Text3" })
             QVERIFY2(!control(form, hidden)->isVisible(), hidden);
         click(form, "Check1");
         QVERIFY(control(form, "Text1")->isVisible() && control(form, "Text3")->isVisible());
@@ -63,16 +64,16 @@ private slots:
         click(form, "Command2");
         QVERIFY(messages.isEmpty());
         QCOMPARE(QByteArray::fromStdString(dir.read("_boutsheets_renumbered_v2.txt")),
-                 QByteArray("Caf\xe9 \xc9lite\r\n  Bout 7  (KV#12)\r\n\f\r\n\r\n"));
+            QByteArray("Caf\xe9 \xc9lite\r\n  Bout 7  (KV#12)\r\n\f\r\n\r\n"));
         QVERIFY(control(form, "Command1")->isVisible() && control(form, "Command3")->isVisible());
         const std::pair<const char*, QString> texts[] = {
-            {"Label1", "Opened File " + shown + "_current_meet_v2.txt"},
-            {"Label7", "Opened File " + shown + "boutsheets.txt successfully."},
-            {"Label4", "All done.  New renumbered bout sheets are here: " + shown + "_boutsheets_renumbered_v2.txt"},
-            {"Label10", "boutsheets.txt"},
-            {"Text1", "KV Bout# / Python Bout#)\n12        /       7"},
-            {"Text2", QStringLiteral("\nCaf\u00e9 \u00c9lite\n  Bout 12\n\f\n")},
-            {"Text3", QStringLiteral("\nCaf\u00e9 \u00c9lite\n  Bout 7  (KV#12)\n\f\n")},
+            { "Label1", "Opened File " + shown + "_current_meet_v2.txt" },
+            { "Label7", "Opened File " + shown + "boutsheets.txt successfully." },
+            { "Label4", "All done.  New renumbered bout sheets are here: " + shown + "_boutsheets_renumbered_v2.txt" },
+            { "Label10", "boutsheets.txt" },
+            { "Text1", "KV Bout# / Python Bout#)\n12        /       7" },
+            { "Text2", QStringLiteral("\nCaf\u00e9 \u00c9lite\n  Bout 12\n\f\n") },
+            { "Text3", QStringLiteral("\nCaf\u00e9 \u00c9lite\n  Bout 7  (KV#12)\n\f\n") },
         };
         for (const auto& [name, expected] : texts)
             QCOMPARE(text(form, name), expected);
@@ -88,10 +89,11 @@ private slots:
         viewerStarts = true;
         click(form, "Command3"); // the file is gone: no viewer
         const QString out = QDir(path).filePath("_boutsheets_renumbered_v2.txt");
-        QCOMPARE(viewed, QStringList({out, QDir(path).filePath("_current_meet_v2.txt"), out}));
+        QCOMPARE(viewed, QStringList({ out, QDir(path).filePath("_current_meet_v2.txt"), out }));
         const QString cannot = "Can't find either c:\\windows\\write.exe or the file to be opened " + shown;
-        QCOMPARE(messages, QStringList({cannot + "_boutsheets_renumbered_v2.txt).  Open the file manually",
-                                        cannot + "_current_meet_v2.txt.  Open the file manually"}));
+        QCOMPARE(messages,
+            QStringList({ cannot + "_boutsheets_renumbered_v2.txt).  Open the file manually",
+                cannot + "_current_meet_v2.txt.  Open the file manually" }));
 
         // Without the mapping file the program ends after its message.
         QCOMPARE(ends, 0);

@@ -9,8 +9,8 @@ using namespace quillon;
 namespace {
 
 // One generation as the window runs it, from these two files.
-SheetsWriting generate(const TempDir& dir, const std::string& mappings, const std::string& sheets, BoutMap& map,
-                       bool sampleOn = false)
+SheetsWriting generate(
+    const TempDir& dir, const std::string& mappings, const std::string& sheets, BoutMap& map, bool sampleOn = false)
 {
     dir.write("_current_meet_v2.txt", mappings);
     dir.write("boutsheets.txt", sheets);
@@ -26,7 +26,7 @@ const std::string output = "_boutsheets_renumbered_v2.txt";
 TEST(GenerationTest, KorvandaBoutSheetsAreRenumberedAlikeWithAndWithoutSample)
 {
     auto fixture = [](const std::string& name) { return loadFile(std::filesystem::path(QUILLON_FIXTURES) / name); };
-    for (const bool sampleOn : {false, true}) {
+    for (const bool sampleOn : { false, true }) {
         TempDir dir;
         BoutMap map;
         const auto writing = generate(dir, fixture("_current_meet_v2.txt"), fixture("BoutSheets.Txt"), map, sampleOn);
@@ -41,9 +41,9 @@ TEST(GenerationTest, MappingsOfEveryLineButTheFirstLastUntilOverwritten)
     BoutMap map;
     const std::string sheets = "Riverside\r\n Bout 5\r\n Bout 12\r\nBout 4\r\nBout 6\r\n";
     generate(dir,
-             "12  heading that looks like a mapping  5\r\n7   Kline vs Ferreira  12\r\n9   Kline vs Ferreira  12\r\n"
-             "3   Ortiz vs Brandt     4\r\n6   old number not read ab\r\n1e4 new number too big   6\r\n",
-             sheets, map);
+        "12  heading that looks like a mapping  5\r\n7   Kline vs Ferreira  12\r\n9   Kline vs Ferreira  12\r\n"
+        "3   Ortiz vs Brandt     4\r\n6   old number not read ab\r\n1e4 new number too big   6\r\n",
+        sheets, map);
     // The empty text after the last line end is copied as a line too.
     EXPECT_EQ(dir.read(output), " Bout 0  (KV#5)\r\n Bout 9  (KV#12)\r\nBout 3  (KV#4)\r\nBout 0  (KV#6)\r\n\r\n");
     generate(dir, "KV\r\n5   x    4\r\n8   x    6\r\n", sheets, map);
@@ -73,26 +73,27 @@ TEST(GenerationTest, MissingInputEndsWithItsMessageAndNoOutput)
     dir.write("_current_meet_v2.txt", "7   x   12"); // no line end: one line
     dir.write("boutsheets.txt", "Team\r\nBout 12\r\n");
     EXPECT_EQ(readMappingFile(directory, false, map).failure,
-              "This program and _current_meet_v2.txt must both be in same directory (C:\\Meets), but "
-              "_current_meet_v2.txt cannot be found.  Reminder: did you run the batch file "
-              "_2make_lists_current_meet_v2.bat which then runs MatList_v2.py and generates _current_meet_v2.txt?");
+        "This program and _current_meet_v2.txt must both be in same directory (C:\\Meets), but "
+        "_current_meet_v2.txt cannot be found.  Reminder: did you run the batch file "
+        "_2make_lists_current_meet_v2.bat which then runs MatList_v2.py and generates _current_meet_v2.txt?");
     dir.write("_current_meet_v2.txt", "KV\r\n7   x   12\r\n");
     std::filesystem::remove(dir.path() / "boutsheets.txt");
     ASSERT_TRUE(readMappingFile(directory, false, map).found);
     const auto writing = writeRenumberedSheets(directory, false, map);
     EXPECT_EQ(writing.outcome, SheetsOutcome::SheetsMissing);
-    EXPECT_EQ(writing.failure, "This program and boutsheets.txt must both be in same directory (C:\\Meets), but "
-                               "boutsheets.txt cannot be found.  Reminder: did you 'Schedule by Weight' and then "
-                               "'Write Files' on Korvanda's Bouts page?");
+    EXPECT_EQ(writing.failure,
+        "This program and boutsheets.txt must both be in same directory (C:\\Meets), but "
+        "boutsheets.txt cannot be found.  Reminder: did you 'Schedule by Weight' and then "
+        "'Write Files' on Korvanda's Bouts page?");
     EXPECT_FALSE(dir.exists(output));
 }
 
 TEST(GenerationTest, SplitKeepsTextAfterLastLineEnd)
 {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines{"a", "b", ""}));
-    EXPECT_EQ(splitLines("a\rb"), (Lines{"a\rb"})) << "a lone CR stays in its line";
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines { "a", "", "b" }));
+    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines { "a", "b", "" }));
+    EXPECT_EQ(splitLines("a\rb"), (Lines { "a\rb" })) << "a lone CR stays in its line";
     EXPECT_TRUE(splitLines("").empty());
 }
 

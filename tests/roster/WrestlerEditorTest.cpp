@@ -74,9 +74,12 @@ TEST_F(WrestlerEditorTest, BoxesTakeTheirStoredFormsOnLeaving)
 TEST_F(WrestlerEditorTest, InvalidEntriesAreRefusedByAddReplaceAndTheAttendanceToggle)
 {
     // An unlisted team (case counts), no name, and each number missing or unreadable.
-    const WrestlerEditor bad[] = { { "Dee", "10.0", "70", "2.0", "tig", CheckState::Clear, "" }, { "  ", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
-        { "\"\t\"", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" }, { "Dee", "", "70", "2.0", "TIG", CheckState::Clear, "" },
-        { "Dee", "10.0", "heavy", "2.0", "TIG", CheckState::Clear, "" }, { "Dee", "10.0", "70", "?", "TIG", CheckState::Clear, "" },
+    const WrestlerEditor bad[] = { { "Dee", "10.0", "70", "2.0", "tig", CheckState::Clear, "" },
+        { "  ", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
+        { "\"\t\"", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
+        { "Dee", "", "70", "2.0", "TIG", CheckState::Clear, "" },
+        { "Dee", "10.0", "heavy", "2.0", "TIG", CheckState::Clear, "" },
+        { "Dee", "10.0", "70", "?", "TIG", CheckState::Clear, "" },
         { "Dee", "10\t", "70", "2.0", "TIG", CheckState::Clear, "" } };
     for (const auto& entry : bad) {
         for (const auto operation : { addWrestler, replaceWrestler }) {

@@ -1,6 +1,6 @@
+#include "shell/SettingsControls.h"
 #include "meet/Meet.h"
 #include "meet/SettingsFile.h"
-#include "shell/SettingsControls.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
@@ -34,15 +34,16 @@ private slots:
                 check->setChecked(true);
         }
         TempDir dir;
-        dir.write("KorvandaSettings.Csv", "2,\"TextBox\",\"MaxDiffWeightBox\",\"12\"\r\n"
-                                          "3,\"TextBox\",\"MaxDiffAgeBox\",\"0\"\r\n"
-                                          "1,\"TextBox\",\"MaxDiffAgeBox\",\"0\"\r\n"
-                                          "2,\"TextBox\",\"NoSuchBox\",\"0\"\r\n"
-                                          "1,\"CheckBox\",\"OmitAbsentsCheck\",0\r\n"
-                                          "1,\"CheckBox\",\"BListSkillsCheck\",2\r\n"
-                                          "1,\"CheckBox\",\"AssumePresentCheck\",7\r\n"
-                                          "2,\"TextBox\",\"MinBoutsBox\",\"1,5\"\r\n"
-                                          "2,\"TextBox\",\"MaxDiffWeightBox\",\"14\"\r\n");
+        dir.write("KorvandaSettings.Csv",
+            "2,\"TextBox\",\"MaxDiffWeightBox\",\"12\"\r\n"
+            "3,\"TextBox\",\"MaxDiffAgeBox\",\"0\"\r\n"
+            "1,\"TextBox\",\"MaxDiffAgeBox\",\"0\"\r\n"
+            "2,\"TextBox\",\"NoSuchBox\",\"0\"\r\n"
+            "1,\"CheckBox\",\"OmitAbsentsCheck\",0\r\n"
+            "1,\"CheckBox\",\"BListSkillsCheck\",2\r\n"
+            "1,\"CheckBox\",\"AssumePresentCheck\",7\r\n"
+            "2,\"TextBox\",\"MinBoutsBox\",\"1,5\"\r\n"
+            "2,\"TextBox\",\"MaxDiffWeightBox\",\"14\"\r\n");
         Meet meet;
         meet.directory = dir.path();
         FakeDialogs dialogs;

@@ -1,6 +1,6 @@
+#include "shell/Shell.h"
 #include "meet/Meet.h"
 #include "roster/WrestlerScreen.h"
-#include "shell/Shell.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 #include "teams/TeamScreen.h"
@@ -16,8 +16,7 @@ using namespace korvanda;
 class ShellTest : public QObject {
     Q_OBJECT
 
-    template <class T>
-    static T* child(QWidget& window, const char* name)
+    template <class T> static T* child(QWidget& window, const char* name)
     {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
@@ -47,15 +46,15 @@ private slots:
 
         shell.showWindow(WindowKind::Team);
         // Each entry is chosen on the window the step before showed.
-        const std::pair<const char*, QString> steps[] = {{"mnuRoster", "WrestlerScreen"},
-            {"mnuBout", "MatchScreen"}, {"mnuTeam", "TeamScreen"}, {"mnuMat", "ScheduleScreen"}};
+        const std::pair<const char*, QString> steps[] = { { "mnuRoster", "WrestlerScreen" },
+            { "mnuBout", "MatchScreen" }, { "mnuTeam", "TeamScreen" }, { "mnuMat", "ScheduleScreen" } };
         for (const auto& [entry, shown] : steps) {
             child<QAction>(*visibleWindows().first(), entry)->trigger();
-            QCOMPARE(visibleWindows().keys(), QStringList{shown});
+            QCOMPARE(visibleWindows().keys(), QStringList { shown });
         }
         // About comes in front and the working window stays.
         child<QAction>(*visibleWindows().first(), "mnuAbout")->trigger();
-        QCOMPARE(visibleWindows().keys(), (QStringList{"AboutScreen", "ScheduleScreen"}));
+        QCOMPARE(visibleWindows().keys(), (QStringList { "AboutScreen", "ScheduleScreen" }));
         child<QAction>(shell.window(WindowKind::Mat), "mnuExit")->trigger();
         QVERIFY(visibleWindows().isEmpty());
     }
@@ -104,11 +103,11 @@ private slots:
         meet.teamList.setCell(1, 0, "Tigers");
         meet.teamList.setCell(1, 1, "TIG");
         meet.rostersChanged = true;
-        dialogs.queueAnswers({false, true});
+        dialogs.queueAnswers({ false, true });
         shell.showWindow(WindowKind::Roster);
         shell.wrestlerScreen().close();
         const std::string unable = "Unable to save settings.", ask = "Save changes to rosters?";
-        QCOMPARE(dialogs.shown, (std::vector<std::string>{unable, ask, unable, ask, unable, unable}));
+        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unable, unable }));
         QVERIFY(dir.exists("Teams.Csv"));
         QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
     }

@@ -12,8 +12,8 @@ class SplashScreenTest : public QObject {
 private slots:
     void clicksOnTitleLinesLeaveAndOthersDoNot()
     {
-        const std::pair<const char*, bool> cases[] = {{"Label4", false}, {"Label5", false}, {"Label1", true},
-            {"Label2", true}, {"Label3", true}, {"Image1", true}};
+        const std::pair<const char*, bool> cases[] = { { "Label4", false }, { "Label5", false }, { "Label1", true },
+            { "Label2", true }, { "Label3", true }, { "Image1", true } };
         for (const auto& [label, leaves] : cases) {
             SplashScreen splash;
             splash.show();

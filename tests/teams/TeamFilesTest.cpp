@@ -1,8 +1,8 @@
+#include "teams/TeamFiles.h"
 #include "matching/PairingMeasures.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 #include "teams/RosterImport.h"
-#include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +44,15 @@ struct TeamFilesTest : ::testing::Test {
 TEST_F(TeamFilesTest, ReadsTeamsInFileOrderWithoutTheBlankRow)
 {
     // A missing or empty file leaves the list its one empty row.
-    meet.teamList = Meet{}.teamList;
+    meet.teamList = Meet {}.teamList;
     readTeamList(meet);
     dir.write("Teams.Csv", "");
     readTeamList(meet);
     EXPECT_EQ(meet.teamList.rowCount(), 2);
 
-    dir.write("Teams.Csv", "\"Tigers, North\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
-                           "\r\n Lions , LIO , Bo Kerr , Lions\r\n");
+    dir.write("Teams.Csv",
+        "\"Tigers, North\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
+        "\r\n Lions , LIO , Bo Kerr , Lions\r\n");
     readTeamList(meet);
     ASSERT_EQ(meet.teamList.rowCount(), 3);
     EXPECT_EQ(meet.teamList.cell(1, TeamColumn::Name), "Tigers, North");
@@ -63,9 +64,9 @@ TEST_F(TeamFilesTest, SaveWritesListAndTeamsWithWrestlers)
     meet.teamList.setCell(1, TeamColumn::Name, " ");
     meet.teamList.appendRow("Sneaks\tSNE\t\t../Sneaks");
     // Only a Team cell equal to the abbreviation, untrimmed, case and all, belongs to the team.
-    for (const char* row : {"Kim Sorel \t9.0\t62\t2.0\tTIG\t50\tYes\t", "Ada Brun\t10.0\t64\t3.0\t TIG\t55\t\t",
-                            "Cy Oda\t9.0\t61\t1.0\ttig\t\t\t", "Lu Pell\t11.0\t70\t1.0\tTIG\t60\t\t3",
-                            "Eve Marr\t9.0\t62\t2.0\tSNE\t\t\t", "Al Ng\t9.0\t60\t1.0\t LIO\t\t\t"})
+    for (const char* row : { "Kim Sorel \t9.0\t62\t2.0\tTIG\t50\tYes\t", "Ada Brun\t10.0\t64\t3.0\t TIG\t55\t\t",
+             "Cy Oda\t9.0\t61\t1.0\ttig\t\t\t", "Lu Pell\t11.0\t70\t1.0\tTIG\t60\t\t3",
+             "Eve Marr\t9.0\t62\t2.0\tSNE\t\t\t", "Al Ng\t9.0\t60\t1.0\t LIO\t\t\t" })
         meet.roster.appendRow(row);
     dir.write("Lions.Csv", "untouched");
 
@@ -74,11 +75,13 @@ TEST_F(TeamFilesTest, SaveWritesListAndTeamsWithWrestlers)
 
     meet.teamList.setCell(1, TeamColumn::Name, "  Tigers ");
     savePermFiles(meet);
-    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"\",\"Tigers\"\r\n"
-                                     "\"Lions\",\"LIO\",\"\",\"Lions\"\r\n"
-                                     "\"Sneaks\",\"SNE\",\"\",\"../Sneaks\"\r\n");
-    EXPECT_EQ(dir.read("Tigers.Csv"), "\"Kim Sorel\",\"9.0\",\"62\",\"2.0\"\r\n"
-                                      "\"Lu Pell\",\"11.0\",\"70\",\"1.0\"\r\n");
+    EXPECT_EQ(dir.read("Teams.Csv"),
+        "\"Tigers\",\"TIG\",\"\",\"Tigers\"\r\n"
+        "\"Lions\",\"LIO\",\"\",\"Lions\"\r\n"
+        "\"Sneaks\",\"SNE\",\"\",\"../Sneaks\"\r\n");
+    EXPECT_EQ(dir.read("Tigers.Csv"),
+        "\"Kim Sorel\",\"9.0\",\"62\",\"2.0\"\r\n"
+        "\"Lu Pell\",\"11.0\",\"70\",\"1.0\"\r\n");
     EXPECT_FALSE(dir.exists("Lions.Bak"));
     EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "Sneaks.Csv"));
 
@@ -102,17 +105,17 @@ TEST_F(TeamFilesTest, ImportTakesTeamsInListOrderWithStoredNumberForms)
 
     EXPECT_TRUE(loadRosters(meet, true, dialogs));
     EXPECT_FALSE(meet.rostersChanged);
-    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Ann Lee", "Bo", "Cy Ray", "ann lee", "Old"}));
-    EXPECT_EQ(column(RosterColumn::Team), (Texts{"TIG", "TIG", "LIO", "LIO", ""}));
-    const Texts first{"Ann Lee", "9.0", "72", "3.0", "TIG", compositeValue("9.0", "72", "3.0"), "Yes", ""};
+    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann Lee", "Bo", "Cy Ray", "ann lee", "Old" }));
+    EXPECT_EQ(column(RosterColumn::Team), (Texts { "TIG", "TIG", "LIO", "LIO", "" }));
+    const Texts first { "Ann Lee", "9.0", "72", "3.0", "TIG", compositeValue("9.0", "72", "3.0"), "Yes", "" };
     for (int c = 0; c < RosterColumn::Count; ++c)
         EXPECT_EQ(meet.roster.cell(1, c), first[static_cast<std::size_t>(c)]) << "column " << c;
 
     const Table once = meet.roster;
-    dialogs.queueAnswers({true, true, true, true});
+    dialogs.queueAnswers({ true, true, true, true });
     EXPECT_TRUE(loadRosters(meet, true, dialogs));
     EXPECT_EQ(dialogs.questions,
-              (Texts{duplicated("Ann Lee"), duplicated("Bo"), duplicated("Cy Ray"), duplicated("ann lee")}));
+        (Texts { duplicated("Ann Lee"), duplicated("Bo"), duplicated("Cy Ray"), duplicated("ann lee") }));
     EXPECT_EQ(meet.roster, once);
 }
 
@@ -125,12 +128,12 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     dir.write("Tigers.Csv", "\" \",9,70,3\r\n\" Ann \",x,70,3\r\nBo,9,,3\r\nCy,9,70,3kg\r\nDee,9,70\r\nAnn,9,70,3\r\n");
     dir.write("Bears.Csv", "Ann,9,70,3\r\nBo,9,70,3\r\nAnn,9,70,3\r\nCy,9,70,3\r\n");
     meet.rostersChanged = true;
-    dialogs.queueAnswers({true, true, false});
+    dialogs.queueAnswers({ true, true, false });
     EXPECT_FALSE(loadRosters(meet, false, dialogs));
-    EXPECT_EQ(dialogs.shown, (Texts{duplicated(""), skipped("Ann"), skipped("Bo"), skipped("Cy"), skipped("Dee"),
-                                    "Couldn't read Lions.Csv; that team's wrestlers were not loaded.",
-                                    duplicated("Ann"), duplicated("Ann")}));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Ann", "Bo", ""}));
+    EXPECT_EQ(dialogs.shown,
+        (Texts { duplicated(""), skipped("Ann"), skipped("Bo"), skipped("Cy"), skipped("Dee"),
+            "Couldn't read Lions.Csv; that team's wrestlers were not loaded.", duplicated("Ann"), duplicated("Ann") }));
+    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann", "Bo", "" }));
     EXPECT_TRUE(meet.rostersChanged);
 
     // An import that adds nobody leaves the roster its one empty row.
@@ -158,9 +161,10 @@ TEST_F(TeamFilesTest, ADataFileNamedAfterAMeetFileNeverOverwritesIt)
     meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
     dir.write("Restore.Csv", "the meet");
     savePermFiles(meet);
-    EXPECT_EQ(dir.read("Teams.Csv"), "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
-                                     "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
-                                     "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
+    EXPECT_EQ(dir.read("Teams.Csv"),
+        "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
+        "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
+        "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
     EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
     EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
 }
@@ -177,15 +181,15 @@ TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
     EXPECT_TRUE(loadRosters(meet, false, dialogs));
     const std::string refused = " is one of the meet's own files, not a team's data file; that team's wrestlers were "
                                 "not loaded.";
-    EXPECT_EQ(dialogs.warnings, (Texts{"teams.Csv" + refused, "Restore.Csv" + refused}));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts{"Cy"}));
+    EXPECT_EQ(dialogs.warnings, (Texts { "teams.Csv" + refused, "Restore.Csv" + refused }));
+    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Cy" }));
 }
 
 TEST(TeamListEditsTest, QuotesTabsAndLineEndsNeverReachTheList)
 {
     Meet meet;
-    replaceTeam(meet, 1, {"Tig\ters", "TI\r\nG", "\"Ann\"", "Tigers\n"});
-    addTeam(meet, {"Lions\r", "\tLIO", "B\"o", "\"Lions\""});
-    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 1), (TeamFields{"Tigers", "TIG", "Ann", "Tigers"}));
-    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 2), (TeamFields{"Lions", "LIO", "Bo", "Lions"}));
+    replaceTeam(meet, 1, { "Tig\ters", "TI\r\nG", "\"Ann\"", "Tigers\n" });
+    addTeam(meet, { "Lions\r", "\tLIO", "B\"o", "\"Lions\"" });
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 1), (TeamFields { "Tigers", "TIG", "Ann", "Tigers" }));
+    EXPECT_EQ(teamFieldsOfRow(meet.teamList, 2), (TeamFields { "Lions", "LIO", "Bo", "Lions" }));
 }

@@ -1,8 +1,8 @@
+#include "teams/TeamScreen.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
-#include "teams/TeamScreen.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -18,13 +18,14 @@ class TeamScreenTest : public QObject {
         TempDir dir;
         Meet meet;
         FakeDialogs dialogs;
-        TableModels models{meet};
-        TeamScreen screen{meet, models, dialogs};
+        TableModels models { meet };
+        TeamScreen screen { meet, models, dialogs };
 
         Fixture()
         {
-            dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
-                                   "\"Lions\",\"LIO\",\"Bo Kerr\",\"Lions\"\r\n");
+            dir.write("Teams.Csv",
+                "\"Tigers\",\"TIG\",\"Ann Loe\",\"Tigers\"\r\n"
+                "\"Lions\",\"LIO\",\"Bo Kerr\",\"Lions\"\r\n");
             meet.directory = dir.path();
             screen.loadTeamList();
             screen.show();
@@ -74,8 +75,9 @@ private slots:
     void matsArrowsKeepOneToSix()
     {
         Fixture f;
-        const char* cases[][3] = {{"x", "down", "1"}, {"x", "up", "6"}, {"6", "up", "6"}, {"1", "down", "1"},
-            {"2.5", "down", "1"}, {"3", "up", "4"}, {"3", "down", "2"}, {"-9", "up", "1"}, {"40", "down", "6"}};
+        const char* cases[][3] = { { "x", "down", "1" }, { "x", "up", "6" }, { "6", "up", "6" }, { "1", "down", "1" },
+            { "2.5", "down", "1" }, { "3", "up", "4" }, { "3", "down", "2" }, { "-9", "up", "1" },
+            { "40", "down", "6" } };
         for (const auto& [text, arrow, expected] : cases) {
             f.box("NumMatsBox")->setText(QString::fromLatin1(text));
             f.click(arrow);
