@@ -46,14 +46,29 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
     int killedMidWrite = 0;
     std::set<std::string> restoreVersionsSeen;
     for (int kill = 0; kill < 220; ++kill) {
+        // Now and then the parent waits for a whole round first, so the files
+        // move between the versions however slowly a loaded machine writes.
+        int roundDone[2];
+        ASSERT_EQ(::pipe(roundDone), 0);
         const pid_t child = fork();
         ASSERT_NE(child, -1);
-        if (child == 0)
-            for (int round = kill;; ++round)
+        if (child == 0) {
+            ::close(roundDone[0]);
+            for (int round = kill;; ++round) {
                 writeEverything(versions[round % 2], dialogs);
+                if (::write(roundDone[1], "r", 1) != 1)
+                    ::_exit(1);
+            }
+        }
+        ::close(roundDone[1]);
+        if (kill % 11 == 0) {
+            char round = 0;
+            ASSERT_EQ(::read(roundDone[0], &round, 1), 1);
+        }
         dice = dice * 1664525U + 1013904223U;
         ::usleep((dice >> 8) % (roundMicroseconds + 1));
         ::kill(child, SIGKILL);
+        ::close(roundDone[0]);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer stopped on its own";
