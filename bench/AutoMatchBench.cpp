@@ -1,6 +1,7 @@
 // Times the whole automatic matching on invented meets of eight teams and
 // checks that the fast rest ordering gives the same bout list as the plain
 // one, which rescans the block for every gap.
+#include "Dice.h"
 #include "matching/AutoMatch.h"
 #include "matching/MatchSettings.h"
 #include "matching/PairingMeasures.h"
@@ -23,23 +24,6 @@ public:
     void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     void warn(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     bool ask(const std::string&) override { return true; }
-};
-
-// A small generator of its own, so every machine builds the same meet.
-class Dice {
-public:
-    explicit Dice(std::uint32_t seed)
-        : state_(seed)
-    {
-    }
-    int roll(int low, int high)
-    {
-        state_ = state_ * 1664525U + 1013904223U;
-        return low + static_cast<int>((state_ >> 8) % static_cast<std::uint32_t>(high - low + 1));
-    }
-
-private:
-    std::uint32_t state_;
 };
 
 Meet inventMeet(int wrestlers)

@@ -3,6 +3,7 @@
 // both sorts in both directions, matched, scheduled by weight, and every file
 // is written and the restore file read back. Each step's result is checked
 // too, so a step that goes wrong fails the run instead of timing nonsense.
+#include "Dice.h"
 #include "bouts/MatSchedule.h"
 #include "bouts/WriteFiles.h"
 #include "matching/MatchCommand.h"
@@ -49,23 +50,6 @@ private:
         ++shown;
         std::fprintf(stderr, "%s\n", text.substr(0, 200).c_str());
     }
-};
-
-// A small generator of its own, so every machine builds the same meet.
-class Dice {
-public:
-    explicit Dice(std::uint32_t seed)
-        : state_(seed)
-    {
-    }
-    int roll(int low, int high)
-    {
-        state_ = state_ * 1664525U + 1013904223U;
-        return low + static_cast<int>((state_ >> 8) % static_cast<std::uint32_t>(high - low + 1));
-    }
-
-private:
-    std::uint32_t state_;
 };
 
 void fail(const char* what)
