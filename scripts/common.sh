@@ -19,9 +19,16 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# A compiler cache makes a second build of the same sources (another
+# checkout, the sanitized build after a clean) take seconds, not minutes.
+cache_launcher() {
+    command -v ccache >/dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    return 0
+}
+
 build_all() {
-    install_missing cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+    cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }
 
@@ -29,11 +36,11 @@ build_all() {
 # with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 # Any report of either stops the test that made it, so the run fails.
 build_sanitized() {
-    install_missing cmake g++ make libgtest-dev
+    install_missing cmake g++ make ccache libgtest-dev
     # Unoptimised, with line numbers only: the build is the slow part, the
     # tests run in seconds all the same.
     local flags="-O0 -g1 -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer"
-    cmake -S "$root_dir" -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=None \
+    cmake -S "$root_dir" -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=None $(cache_launcher) \
         -DKORVANDA_BUILD_GUI=OFF -DKORVANDA_BUILD_BENCH=OFF \
         -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
     cmake --build "$sanitize_dir" -j "$(nproc)"
