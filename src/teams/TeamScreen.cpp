@@ -8,6 +8,7 @@
 #include "meet/TableView.h"
 #include "shell/NamedControls.h"
 #include "shell/UpDownButtons.h"
+#include "shell/WindowPlacement.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
@@ -97,7 +98,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     side->addStretch();
 
     setCentralWidget(central);
-    resize(1000, 520);
+    WindowPlacement::keep(*this, { 1000, 540 });
 
     connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
     connect(add, &QPushButton::clicked, this, &TeamScreen::addTeam);
