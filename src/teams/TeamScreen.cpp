@@ -98,7 +98,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     side->addStretch();
 
     setCentralWidget(central);
-    WindowPlacement::keep(*this, { 1000, 540 });
+    WindowPlacement::keep(*this, { 1240, 560 });
 
     connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
     connect(add, &QPushButton::clicked, this, &TeamScreen::addTeam);
