@@ -18,11 +18,18 @@ namespace korvanda {
 
 namespace {
 
-// The whole design, two columns of three bands with a margin right and
-// below, whatever the number of mats shown, so one mat does not spread over
-// the place of the second column.
-constexpr int designWidthTwips = 7680 + 7455 + 120;
-constexpr int designHeightTwips = 7400 + 3055 + 120;
+// The space left free to the right of and below the lowest table.
+constexpr int marginTwips = 120;
+
+// The whole design, in pixels: both columns and all three bands with the
+// margin, whatever the number of mats shown, so a single mat does not
+// spread over the place of the second column.
+QSize designSize(double dpiX, double dpiY)
+{
+    const MatPlacement lowestRight = *matPlacement(maxMats, maxMats);
+    return { twipsToPixels(lowestRight.tableLeft + lowestRight.tableWidth + marginTwips, dpiX),
+        twipsToPixels(lowestRight.tableTop + lowestRight.tableHeight + marginTwips, dpiY) };
+}
 
 std::size_t slot(int mat)
 {
@@ -61,7 +68,7 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
     setCentralWidget(scroll);
     placeMats();
 
-    const QSize design(twipsToPixels(designWidthTwips, logicalDpiX()), twipsToPixels(designHeightTwips, logicalDpiY()));
+    const QSize design = designSize(logicalDpiX(), logicalDpiY());
     WindowPlacement::keep(
         *this, design + QSize(2 * scroll->frameWidth(), 2 * scroll->frameWidth() + menuBar()->sizeHint().height()));
 }
@@ -94,7 +101,7 @@ void ScheduleScreen::placeMats()
 {
     const double dpiX = canvas_->logicalDpiX();
     const double dpiY = canvas_->logicalDpiY();
-    const QSize design(twipsToPixels(designWidthTwips, dpiX), twipsToPixels(designHeightTwips, dpiY));
+    const QSize design = designSize(dpiX, dpiY);
     canvas_->setMinimumSize(design);
     // The design's twips stretched to the room the canvas has, never shrunk.
     const double scaleX = std::max(1.0, double(canvas_->width()) / design.width());
