@@ -46,8 +46,9 @@ private slots:
 
         shell.showWindow(WindowKind::Team);
         // Each entry is chosen on the window the step before showed.
-        const std::pair<const char*, QString> steps[] = { { "mnuRoster", "WrestlerScreen" },
-            { "mnuBout", "MatchScreen" }, { "mnuTeam", "TeamScreen" }, { "mnuMat", "ScheduleScreen" } };
+        const std::pair<const char*, QString> steps[]
+            = { { "mnuRoster", "WrestlerScreen" }, { "mnuBout", "MatchScreen" }, { "mnuCheck", "CheckScreen" },
+                  { "mnuTeam", "TeamScreen" }, { "mnuMat", "ScheduleScreen" } };
         for (const auto& [entry, shown] : steps) {
             child<QAction>(*visibleWindows().first(), entry)->trigger();
             QCOMPARE(visibleWindows().keys(), QStringList { shown });
@@ -107,7 +108,7 @@ private slots:
         shell.showWindow(WindowKind::Roster);
         shell.wrestlerScreen().close();
         const std::string unable = "Unable to save settings.", ask = "Save changes to rosters?";
-        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unable, unable }));
+        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unable, unable, unable }));
         QVERIFY(dir.exists("Teams.Csv"));
         QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
     }
