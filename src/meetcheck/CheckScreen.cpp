@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,8 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace korvanda {
 
@@ -47,12 +50,14 @@ QSettings checkSettings()
 }
 
 // A table filled from scratch: its header, then one tab-separated row each.
-void refill(Table& table, const std::vector<std::string>& rows)
+// Only the short list is picked from; the others are read.
+void refill(Table& table, const std::vector<std::string>& rows, bool keepsChoice)
 {
     table.setRowCount(1);
     for (const auto& row : rows)
         table.appendRow(row);
-    table.setCurrentRow(rows.empty() ? 0 : std::max(1, std::min(table.currentRow(), table.rowCount() - 1)));
+    const int last = table.rowCount() - 1;
+    table.setCurrentRow(keepsChoice && last > 0 ? std::clamp(table.currentRow(), 1, last) : 0);
 }
 
 std::string joinTabs(std::initializer_list<std::string> cells)
@@ -78,6 +83,7 @@ TableView* addList(
     view->setObjectName(QString::fromLatin1(name));
     view->setTabKeyNavigation(false);
     view->setAccessibleName(title);
+    view->horizontalHeader()->setStretchLastSection(true);
     inner->addWidget(view);
     layout->addWidget(frame, 1);
     return view;
@@ -236,19 +242,19 @@ void CheckScreen::fillTables()
         rows.push_back(joinTabs({ w.name, w.team, w.age, w.weight, w.skill, std::to_string(w.bouts),
             w.proposedRow > 0 ? w.proposedName : "nobody", w.proposedTeam,
             w.outsideLimits ? "outside Max. limits" : "" }));
-    refill(shortTable_, rows);
+    refill(shortTable_, rows, true);
 
     rows.clear();
     for (const RestGap& gap : check_.shortRests)
         rows.push_back(joinTabs({ gap.name, gap.team, std::to_string(gap.rest), std::to_string(gap.firstBout),
             std::to_string(gap.firstMat), std::to_string(gap.secondBout), std::to_string(gap.secondMat) }));
-    refill(restTable_, rows);
+    refill(restTable_, rows, false);
 
     rows.clear();
     for (const MatFigure& mat : check_.mats)
         rows.push_back(joinTabs({ std::to_string(mat.mat), std::to_string(mat.bouts), std::to_string(mat.withResults),
             clockText(mat.endMinutes) }));
-    refill(matTable_, rows);
+    refill(matTable_, rows, false);
 
     for (auto* model : { shortModel_, restModel_, matModel_ })
         model->refresh();
