@@ -14,8 +14,8 @@
 #include <QCryptographicHash>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -153,6 +153,13 @@ CheckScreen::CheckScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
 
     setCentralWidget(central);
     resize(1000, 680);
+
+    // The boxes first, then what they change; the short list before the
+    // button that takes its chosen wrestler to the roster window.
+    const QList<QWidget*> tabOrder { minimumRest_, minutesPerBout_, startTime_, refreshButton, reportButton, shortView_,
+        handMatchButton, restView_, matView_ };
+    for (qsizetype k = 1; k < tabOrder.size(); ++k)
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     loadValues();
     connect(refreshButton, &QPushButton::clicked, this, &CheckScreen::refresh);

@@ -1,31 +1,11 @@
 #pragma once
 
+#include "handmatch/HandMatchMeets.h"
 #include "matching/MatchSettings.h"
 #include "matching/PairingMeasures.h"
 #include "meet/Meet.h"
 
 #include <string>
-#include <vector>
-
-using Texts = std::vector<std::string>;
-
-// A meet of the Tigers (TIG) and the Lions (LIO) with these tab-separated
-// roster rows and, when given, bout rows.
-inline korvanda::Meet checkMeetWith(const Texts& roster, const Texts& bouts = {})
-{
-    korvanda::Meet meet;
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG");
-    meet.teamList.appendRow("Lions\tLIO");
-    meet.roster.setRowCount(1);
-    for (const auto& row : roster)
-        meet.roster.appendRow(row);
-    if (!bouts.empty())
-        meet.boutGrid.setRowCount(1);
-    for (const auto& row : bouts)
-        meet.boutGrid.appendRow(row);
-    return meet;
-}
 
 // A bout row: number, mat, then Red's and Green's name and team.
 inline std::string boutRow(int bout, int mat, const std::string& red, const std::string& redTeam,
@@ -48,7 +28,7 @@ inline korvanda::Meet spreadMeet()
         roster.push_back("W" + std::to_string(i) + "\t" + age + "\t" + weight + "\t" + skill + "\t" + team + "\t"
             + korvanda::compositeValue(age, weight, skill) + "\t" + (i % 7 ? "Yes" : "") + "\t");
     }
-    return checkMeetWith(roster);
+    return meetWith(roster);
 }
 
 // Limits that leave a good part of spreadMeet() short of two bouts.

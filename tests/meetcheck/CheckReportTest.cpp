@@ -14,8 +14,8 @@ namespace {
 // first slot, and the first bout has its result.
 Meet reportMeet()
 {
-    Meet meet = checkMeetWith({ "Ann\t9.0\t60\t1.0\tTIG\t60\tYes\t", "Bo\t9.0\t61\t1.0\tLIO\t60\tYes\t1,3",
-                                  "Cy\t10.0\t70\t2.0\tTIG\t62\tYes\t1,2", "Dee\t9.5\t64\t1.0\tLIO\t61\tYes\t2,3" },
+    Meet meet = meetWith({ "Ann\t9.0\t60\t1.0\tTIG\t60\tYes\t", "Bo\t9.0\t61\t1.0\tLIO\t60\tYes\t1,3",
+                             "Cy\t10.0\t70\t2.0\tTIG\t62\tYes\t1,2", "Dee\t9.5\t64\t1.0\tLIO\t61\tYes\t2,3" },
         { boutRow(1, 1, "Bo", "LIO", "Cy", "TIG"), boutRow(2, 2, "Cy", "TIG", "Dee", "LIO"),
             boutRow(3, 1, "Bo", "LIO", "Dee", "LIO") });
     meet.boutGrid.setCell(1, BoutColumn::Winner1, "Fall");

@@ -35,7 +35,7 @@ private slots:
     void followsResultsAndRemovedBouts()
     {
         TempDir dir;
-        Meet meet = checkMeetWith({},
+        Meet meet = meetWith({},
             { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 2, "Cy", "LIO", "Dee", "TIG"),
                 boutRow(3, 1, "Eve", "TIG", "Fay", "LIO") });
         meet.directory = dir.path();
@@ -85,7 +85,7 @@ private slots:
     // fills the screen and Esc gives the window back.
     void typeFollowsTheWindowHeight()
     {
-        Meet meet = checkMeetWith({}, {});
+        Meet meet = meetWith({}, {});
         meet.boutGrid.setRowCount(1);
         for (int bout = 1; bout <= 12; ++bout)
             meet.boutGrid.appendRow(boutRow(bout, (bout - 1) % 6 + 1, "Red", "TIG", "Green", "LIO"));

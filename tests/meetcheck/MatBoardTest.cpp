@@ -27,7 +27,7 @@ std::vector<std::vector<int>> shownBouts(const Meet& meet)
 
 TEST(MatBoardTest, TheBoardFollowsResultsAcceptedAndBoutsRemoved)
 {
-    Meet meet = checkMeetWith({},
+    Meet meet = meetWith({},
         { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 3, "Cy", "LIO", "Dee", "TIG"),
             boutRow(3, 1, "Eve", "TIG", "Fay", "LIO"), boutRow(4, 3, "Gus", "LIO", "Hal", "TIG"),
             boutRow(5, 1, "Ann", "TIG", "Fay", "LIO"), boutRow(6, 1, "Bo", "LIO", "Eve", "TIG") });
@@ -67,7 +67,7 @@ TEST(MatBoardTest, AMeetWithoutScheduleOrWithoutBouts)
 {
     EXPECT_TRUE(matBoard(Meet().boutGrid).empty()) << "a fresh bout list";
     // Every bout is made on mat 1, so before scheduling that mat runs them all.
-    const Meet meet = checkMeetWith({},
+    const Meet meet = meetWith({},
         { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 1, "Cy", "LIO", "Dee", "TIG"),
             boutRow(3, 1, "Eve", "TIG", "Fay", "LIO"), boutRow(4, 1, "Gus", "LIO", "Hal", "TIG") });
     EXPECT_EQ(shownBouts(meet), (std::vector<std::vector<int>> { { 1, 2, 3 } }));

@@ -13,7 +13,7 @@ namespace {
 // both mats in slot 5.
 Meet twoMatMeet()
 {
-    return checkMeetWith({},
+    return meetWith({},
         { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 2, "Cy", "LIO", "Dee", "TIG"),
             boutRow(3, 1, "Eve", "TIG", "Fay", "LIO"), boutRow(4, 2, "Ann", "TIG", "Cy", "LIO"),
             boutRow(5, 1, "Dee", "TIG", "Gus", "LIO"), boutRow(6, 2, "Bo", "LIO", "Eve", "TIG"),
@@ -58,7 +58,7 @@ TEST(RestCheckTest, BoutsOnOneMatOrWithoutAMatNumber)
 {
     // Before scheduling every bout stands on mat 1, so slots follow the bout
     // numbers; a bout whose Mat cell names no mat is on none.
-    const Meet meet = checkMeetWith({},
+    const Meet meet = meetWith({},
         { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 1, "Cy", "LIO", "Dee", "TIG"),
             boutRow(3, 1, "Ann", "TIG", "Dee", "TIG"), boutRow(4, 7, "Ann", "TIG", "Cy", "LIO") });
     const std::vector<RestGap> expected = { { "Dee", "TIG", 0, 2, 1, 3, 1 }, { "Ann", "TIG", 1, 1, 1, 3, 1 } };

@@ -58,7 +58,7 @@ TEST(ShortListTest, AMatchedMeetListsThePresentWrestlersBelowMinBoutsWithTheHand
 TEST(ShortListTest, AProposalOutsideTheMaxLimitsIsMarkedAndABadBoxIsNamed)
 {
     // Ann's only opponent is Bo, half again as heavy; Cy is absent.
-    const Meet meet = checkMeetWith(
+    const Meet meet = meetWith(
         { "Ann\t9.0\t60\t1.0\tTIG\t60\tYes\t", "Bo\t9.0\t90\t1.0\tLIO\t63\tYes\t1", "Cy\t9.0\t60\t1.0\tLIO\t60\t\t" });
     const struct {
         const char* maxWeight;
