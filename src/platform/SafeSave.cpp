@@ -85,6 +85,11 @@ bool writeFlushed(const std::filesystem::path& temporary, std::string_view bytes
 
 bool moveInPlace(const std::filesystem::path& temporary, const std::filesystem::path& path)
 {
+    // Windows keeps a read-only file as it is; asking first keeps the
+    // program from replacing one where the system would not say so (Wine).
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     return ::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
