@@ -20,8 +20,8 @@ ListChooser::ListChooser(const QString& title, QWidget* parent)
     for (MeetList list : allMeetLists)
         lists_->addItem(QString::fromLatin1(listName(list)));
     lists_->setCurrentRow(0);
-    // Tall enough to show all five names without a scroll bar.
-    lists_->setMinimumHeight(lists_->sizeHintForRow(0) * (lists_->count() + 1) + 2 * lists_->frameWidth());
+    // Just tall enough for all five names, without a scroll bar.
+    lists_->setFixedHeight(lists_->sizeHintForRow(0) * lists_->count() + 2 * lists_->frameWidth());
     label->setBuddy(lists_);
     layout->addWidget(lists_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -5,12 +5,15 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -102,6 +105,9 @@ void ListPrinter::preview(QWidget* parent) const
     dialog->setObjectName(QStringLiteral("PrintPreview"));
     dialog->setWindowTitle(title_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Large enough to read a page, on a laptop as on a big screen.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog->resize(screen->availableGeometry().size() * 0.8);
     // The pages are shared, so the preview keeps them after this printer is gone.
     const ListPrinter list = *this;
     QObject::connect(
