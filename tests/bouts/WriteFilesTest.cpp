@@ -2,7 +2,6 @@
 
 #include "BoutTables.h"
 #include "bouts/PrintedLists.h"
-#include "bouts/ScoreTally.h"
 #include "meet/RestoreFile.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
@@ -42,35 +41,4 @@ TEST(WriteFilesTest, AFileThatCannotBeWrittenKeepsItsOldContentsAndTheOthersAreW
     EXPECT_EQ(dir.read("Roster.Txt"), rosterListText(meet.roster, false));
     EXPECT_EQ(dir.read("BoutList.Txt"), boutListText(meet.boutGrid, false));
     EXPECT_EQ(dir.read("BoutSheets.Txt"), boutSheetsText(meet.boutGrid, meet.teamList, true, saturday));
-}
-
-TEST(WriteFilesTest, EveryFileHoldsTheTextAListPrintsWithTheSameOptions)
-{
-    TempDir dir;
-    Meet meet;
-    meet.directory = dir.path();
-    meet.teamList = tableOf(teamListCaptions, { "Tigers\tTIG", "Lions\tLIO" });
-    meet.roster = tableOf(
-        rosterCaptions, { "Kim Sorel\t9.0\t62\t2.0\tTIG\t50\t\t1", "Lu Pell\t9.5\t64\t10.0\tLIO\t52\tYes\t1" });
-    meet.boutGrid = tableOf(
-        boutGridCaptions, { "1\t2\t\tKim Sorel\t9.0\t62\t2.0\tTIG\t6\tFall\t\tLu Pell\t9.5\t64\t10.0\tLIO\t2" });
-    const PrintDate saturday { "Saturday", "Dec", 5, 2026 };
-    // Each option set differs from its neighbour, so an option passed to
-    // the wrong list shows.
-    for (const ListOptions options : { ListOptions { true, false, true }, ListOptions { false, true, false } }) {
-        FakeDialogs dialogs;
-        writeFiles(meet, options, saturday, dialogs);
-        EXPECT_TRUE(dialogs.shown.empty());
-        EXPECT_EQ(
-            listText(meet, MeetList::Roster, options, saturday), rosterListText(meet.roster, options.omitAbsents));
-        EXPECT_EQ(
-            listText(meet, MeetList::BoutList, options, saturday), boutListText(meet.boutGrid, options.skillsOnBLists));
-        EXPECT_EQ(listText(meet, MeetList::ScoreList, options, saturday), scoreListText(meet.boutGrid));
-        EXPECT_EQ(listText(meet, MeetList::BoutSheets, options, saturday),
-            boutSheetsText(meet.boutGrid, meet.teamList, options.skillsOnBSheets, saturday));
-        EXPECT_EQ(
-            listText(meet, MeetList::ScoreTally, options, saturday), scoreTallyText(meet.teamList, meet.boutGrid));
-        for (MeetList list : allMeetLists)
-            EXPECT_EQ(dir.read(listFileName(list)), listText(meet, list, options, saturday)) << listName(list);
-    }
 }
