@@ -10,6 +10,8 @@
 #include "shell/SettingsControls.h"
 #include "teams/TeamScreen.h"
 
+#include <QDir>
+
 namespace korvanda {
 
 Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
@@ -36,8 +38,12 @@ void Shell::loadWindows()
     wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_, *team_);
     wrestler_->load();
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
-    for (auto* window : loadOrder_)
+    const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
+    const QString meetName = QDir(folder).dirName();
+    for (auto* window : loadOrder_) {
         connectWindow(*window);
+        window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
+    }
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -48,6 +54,9 @@ void Shell::connectWindow(WorkingWindow& window)
     connect(&window, &WorkingWindow::aboutRequested, this, &Shell::showAbout);
     connect(&window, &WorkingWindow::exitRequested, this, &Shell::exitAll);
     connect(&window, &WorkingWindow::closing, this, &Shell::windowClosing);
+    connect(&window, &WorkingWindow::newMeetRequested, this, &Shell::newMeetRequested);
+    connect(&window, &WorkingWindow::openMeetRequested, this, &Shell::openMeetRequested);
+    connect(&window, &WorkingWindow::openRecentRequested, this, &Shell::openRecentRequested);
 }
 
 WorkingWindow& Shell::window(WindowKind kind)
@@ -95,6 +104,19 @@ void Shell::exitAll()
 {
     for (auto* window : loadOrder_)
         window->close();
+    if (about_)
+        about_->close();
+}
+
+bool Shell::closeBeforeSwitch()
+{
+    return closeStepBeforeSwitch(meet_, dialogs_, saveSettings_);
+}
+
+void Shell::hideAll()
+{
+    for (auto* window : loadOrder_)
+        window->hide();
     if (about_)
         about_->close();
 }

@@ -38,6 +38,11 @@ public:
     void showAbout();
     // Closes every working window, each running its close step once.
     void exitAll();
+    // The close step before another meet takes this one's place; false when
+    // the director cancelled and this meet stays open.
+    bool closeBeforeSwitch();
+    // Hides every window of this meet for good, without a close step.
+    void hideAll();
 
     TeamScreen& teamScreen() { return *team_; }
     WrestlerScreen& wrestlerScreen() { return *wrestler_; }
@@ -45,6 +50,11 @@ public:
     ScheduleScreen& scheduleScreen() { return *schedule_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
+
+signals:
+    void newMeetRequested();
+    void openMeetRequested();
+    void openRecentRequested(const QString& folder);
 
 private:
     void connectWindow(WorkingWindow& window);
