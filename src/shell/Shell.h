@@ -21,7 +21,7 @@ class TeamScreen;
 class WrestlerScreen;
 struct Meet;
 
-// Owns the four working windows for the whole run, shows one at a time,
+// Owns the four working windows of the open meet, shows one at a time,
 // and closes them all together through their close steps.
 class Shell : public QObject {
     Q_OBJECT
