@@ -73,12 +73,6 @@ TEST(MeetFolderTest, newMeetsOverwriteNothing)
     std::ofstream(demo / "Lynx.Csv") << "demo lynx";
     std::ofstream(demo / "Otters.Csv") << "demo otters";
 
-    const auto fresh = dir.path() / "Meets" / "Fresh";
-    EXPECT_TRUE(startEmptyMeet(fresh));
-    EXPECT_EQ(filesIn(fresh), std::vector<std::string> { "Teams.Csv" });
-    EXPECT_EQ(fs::file_size(fresh / "Teams.Csv"), 0u);
-    EXPECT_TRUE(holdsMeet(fresh));
-
     const auto copy = dir.path() / "Copy";
     fs::create_directory(copy);
     std::ofstream(copy / "Lynx.Csv") << "mine";
