@@ -1,18 +1,34 @@
 #include "shell/WorkingWindow.h"
 
+#include "folders/RecentMeetList.h"
+
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 
 namespace korvanda {
 
 WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, QWidget* parent)
     : QMainWindow(parent)
+    , caption_(caption)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
 
     auto* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    auto* newMeet = file->addAction(tr("&New Meet..."), this, &WorkingWindow::newMeetRequested);
+    newMeet->setObjectName(QStringLiteral("mnuNewMeet"));
+    newMeet->setShortcut(QKeySequence::New);
+    auto* openMeet = file->addAction(tr("&Open Meet..."), this, &WorkingWindow::openMeetRequested);
+    openMeet->setObjectName(QStringLiteral("mnuOpenMeet"));
+    openMeet->setShortcut(QKeySequence::Open);
+    recentMenu_ = file->addMenu(tr("Open &Recent"));
+    recentMenu_->setObjectName(QStringLiteral("mnuOpenRecent"));
+    // Rebuilt each time the File menu opens, so every window shows the list
+    // as it is now, whichever window opened a meet last.
+    connect(file, &QMenu::aboutToShow, this, &WorkingWindow::fillRecentMenu);
+    file->addSeparator();
     auto* exit = file->addAction(tr("E&xit"), this, &WorkingWindow::exitRequested);
     exit->setObjectName(QStringLiteral("mnuExit"));
 
@@ -40,6 +56,24 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
 
     auto* about = menuBar()->addAction(tr("&About"), this, &WorkingWindow::aboutRequested);
     about->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void WorkingWindow::showMeetName(const QString& meetName)
+{
+    setWindowTitle(caption_ + QStringLiteral(" - ") + meetName);
+}
+
+void WorkingWindow::fillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList recent = loadRecentMeets();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString shown = QDir::toNativeSeparators(recent[i]).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setObjectName(QStringLiteral("mnuRecent%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, folder = recent[i]] { emit openRecentRequested(folder); });
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event)
