@@ -1,5 +1,7 @@
 #include "shell/AboutScreen.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -25,7 +27,10 @@ AboutScreen::AboutScreen(QWidget* parent)
                        "without any warranty.</p>"
                        "<p>The meet is saved to Restore.Csv after most changes; use Restore on the team list "
                        "to take an interrupted meet up again.</p>"));
+    notice->setAccessibleName(tr("About Korvanda, notice"));
     layout->addWidget(notice);
+    // It is read and put away, like a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     resize(520, 380);
 }
 
