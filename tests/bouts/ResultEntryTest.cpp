@@ -100,9 +100,9 @@ TEST(ResultEntryTest, TypedBoutNumberChoosesABoutOrSaysWhyNot)
         bouts.appendRow(std::to_string(n) + "\t1\t\tAnn");
     const char* badBout = "Bad bout number. Correct and retry.";
     const char* blank = "Bout number is blank";
-    const std::tuple<const char*, int, Lines> cases[] = { { "2", 2, {} }, { " 3 ", 3, {} }, { "2.5", 2, {} },
-        { "1.5", 2, {} }, { "", 0, { blank } }, { "two", 0, { blank } }, { "0", 0, { badBout } },
-        { "4", 0, { badBout } }, { "-1", 0, { badBout } } };
+    const std::tuple<const char*, int, Lines> cases[]
+        = { { "2", 2, {} }, { " 3 ", 3, {} }, { "2.5", 2, {} }, { "1.5", 2, {} }, { "", 0, { blank } },
+              { "two", 0, { blank } }, { "0", 0, { badBout } }, { "4", 0, { badBout } }, { "-1", 0, { badBout } } };
     for (const auto& [typed, row, messages] : cases) {
         FakeDialogs dialogs;
         EXPECT_EQ(chooseTypedBout(bouts, typed, dialogs), row) << typed;
