@@ -67,10 +67,9 @@ def take_keys(window):
     try:
         wait_for(f"{window.name} to take the keys", asked, 10)
     except SystemExit:
-        for w in pyatspi.Registry.getDesktop(0):
-            if w and w.name == "Korvanda":
-                for x in w:
-                    print("DEBUG", x.name, [pyatspi.stateToString(t) for t in states(x).getStates()], [c.name for c in controls(x) if c.getRole()==pyatspi.ROLE_LABEL])
+        # Most often a message box that came up on the way holds them.
+        for box in messages(window.parent):
+            print("Shown instead:", [c.name for c in controls(box) if c.getRole() == pyatspi.ROLE_LABEL and c.name])
         raise
 
 
@@ -88,7 +87,7 @@ def window_named(app, caption):
     return None
 
 
-def controls(acc, inside_menu=False):
+def controls(acc):
     """Every control under acc; a grid's cells and a closed menu's entries
     are the grid's and the menu's business, not the window's."""
     for child in acc:
@@ -99,13 +98,6 @@ def controls(acc, inside_menu=False):
         if role in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_POPUP_MENU):
             continue
         yield from controls(child)
-
-
-def focused(window):
-    for c in controls(window):
-        if states(c).contains(pyatspi.STATE_FOCUSED):
-            return c
-    return None
 
 
 def describe(acc):
