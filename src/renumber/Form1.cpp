@@ -151,6 +151,10 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     text1_ = makeSampleBox(this, "Text1");
     text2_ = makeSampleBox(this, "Text2");
     text3_ = makeSampleBox(this, "Text3");
+    // The samples sit under labels that change, so their names say what they hold.
+    text1_->setAccessibleName(QStringLiteral("Sample of the bout number mapping"));
+    text2_->setAccessibleName(QStringLiteral("Sample of the bout sheets read"));
+    text3_->setAccessibleName(QStringLiteral("Sample of the renumbered bout sheets"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(command2_);

@@ -31,6 +31,8 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
     file->addSeparator();
     auto* exit = file->addAction(tr("E&xit"), this, &WorkingWindow::exitRequested);
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // Ctrl+Q on every system, not only where the desktop calls it Quit.
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     auto* window = menuBar()->addMenu(tr("&Window"));
     window->setObjectName(QStringLiteral("mnuWindow"));
@@ -38,16 +40,18 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
         const char* name;
         QString caption;
         WindowKind kind;
+        Qt::Key key;
     } entries[] = {
-        { "mnuTeam", tr("&Team"), WindowKind::Team },
-        { "mnuRoster", tr("&Roster"), WindowKind::Roster },
-        { "mnuBout", tr("&Bout"), WindowKind::Bout },
-        { "mnuMat", tr("&Mat"), WindowKind::Mat },
-        { "mnuCheck", tr("Meet &Check"), WindowKind::Check },
+        { "mnuTeam", tr("&Team"), WindowKind::Team, Qt::Key_1 },
+        { "mnuRoster", tr("&Roster"), WindowKind::Roster, Qt::Key_2 },
+        { "mnuBout", tr("&Bout"), WindowKind::Bout, Qt::Key_3 },
+        { "mnuMat", tr("&Mat"), WindowKind::Mat, Qt::Key_4 },
+        { "mnuCheck", tr("Meet &Check"), WindowKind::Check, Qt::Key_5 },
     };
     for (const auto& entry : entries) {
         auto* action = window->addAction(entry.caption);
         action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(QKeySequence(Qt::CTRL | entry.key));
         connect(action, &QAction::triggered, this, [this, kind = entry.kind] { emit switchRequested(kind); });
     }
     window->addSeparator();
