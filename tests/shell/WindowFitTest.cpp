@@ -1,4 +1,5 @@
 #include "meet/Meet.h"
+#include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
 #include "shell/AboutScreen.h"
 #include "shell/Shell.h"

@@ -5,6 +5,7 @@
 
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
+#include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
 #include "shell/Shell.h"
 
