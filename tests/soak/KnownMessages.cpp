@@ -28,7 +28,7 @@ const char* const messagePatterns[] = {
     R"(No wrestler is selected; click the wrestler to replace first\.)",
     R"(The roster is empty\.)",
     R"(Wrestlers with bouts cannot be deleted\.)",
-    R"(Really remove .*\?)",
+    R"(Really remove \S.*\?)",
     // Matching
     R"(Bad value for (ideal|maximum) (age|weight|skill) difference\.)",
     R"(Bad value for (minimum|maximum) bouts\.)",

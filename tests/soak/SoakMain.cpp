@@ -96,6 +96,9 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 int runChild(int argc, char** argv, const Options& options)
 {
     qInstallMessageHandler(quietPlatform);
+    // Thousands of windows flashing on a desktop help nobody.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TempDir folder;
     std::ofstream record;
@@ -109,6 +112,7 @@ int runChild(int argc, char** argv, const Options& options)
             return 2;
         }
         SoakRunner runner(folder.path(), soakCase->meetSeed);
+        runner.setTrace(options.has("trace"));
         for (const auto& action : soakCase->actions)
             if (auto broken = runner.perform(action))
                 return reportBroken(*broken, action, options);
@@ -118,6 +122,7 @@ int runChild(int argc, char** argv, const Options& options)
     const std::uint64_t seed = options.number("run", 1);
     const std::uint64_t count = options.number("actions", 1000);
     SoakRunner runner(folder.path(), seed);
+    runner.setTrace(options.has("trace"));
     record << "meet " << seed << "\n" << std::flush;
     std::mt19937_64 rng(seed);
     for (std::uint64_t i = 0; i < count; ++i) {

@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <iostream>
 
 namespace korvanda::soak {
 
@@ -517,6 +518,11 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
     for (const auto& shown : dialogs_.shown)
         messages.push_back(shown.text);
     messagesShown_ += static_cast<int>(messages.size());
+    if (trace_) {
+        std::cout << action.line() << "\n";
+        for (const auto& text : messages)
+            std::cout << "    \"" << text << "\"\n";
+    }
     for (const auto& text : messages)
         if (!isKnownMessage(text))
             return BrokenPromise { "message", "unknown message \"" + text + "\"" };

@@ -38,6 +38,8 @@ public:
 
     // An action on what the screen shows now, or on the folder.
     SoakAction pick(std::mt19937_64& rng);
+    // Prints every action and the messages it brought, to follow a replay.
+    void setTrace(bool on) { trace_ = on; }
     // Does the action; gives the first promise it broke.
     std::optional<BrokenPromise> perform(const SoakAction& action);
 
@@ -78,6 +80,7 @@ private:
     bool restoreFileRelaxed_ = false;
     double slowestSeconds_ = 0;
     std::string slowestAction_;
+    bool trace_ = false;
     int restarts_ = 0;
     int mostBouts_ = 0;
     int mostResults_ = 0;
