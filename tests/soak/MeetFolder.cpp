@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 
 namespace korvanda::soak {
 
@@ -79,14 +80,18 @@ void writeScratchMeet(const fs::path& folder, std::uint64_t seed)
     static const char* const last[] = { "Ames", "Baker", "Cole", "Diaz", "Egan", "Ford", "Gray", "Hunt" };
     const std::size_t teamCount = 1 + below(rng, 4);
     std::string teamList;
+    std::set<std::string> used;
     for (std::size_t t = 0; t < teamCount; ++t) {
         teamList += std::string("\"") + teams[t][0] + "\",\"" + teams[t][1] + "\",\"Coach " + teams[t][1] + "\",\""
             + teams[t][0] + "\"\r\n";
         std::string roster;
         const std::size_t wrestlers = 2 + below(rng, 7);
         for (std::size_t w = 0; w < wrestlers; ++w) {
-            // Now and then the same name on two teams, or a record with a bad number.
-            const std::string name = std::string(anyOf(rng, first)) + " " + anyOf(rng, last);
+            // Now and then the same name twice, or a record with a bad number.
+            std::string name = std::string(anyOf(rng, first)) + " " + anyOf(rng, last);
+            while (used.count(name) && below(rng, 10) != 0)
+                name = std::string(anyOf(rng, first)) + " " + anyOf(rng, last);
+            used.insert(name);
             const std::string age = std::to_string(6 + below(rng, 9)) + (below(rng, 3) == 0 ? ".5" : "");
             const std::string weight = below(rng, 25) == 0 ? "heavy" : std::to_string(45 + below(rng, 70));
             const std::string skill = std::to_string(below(rng, 5));

@@ -20,7 +20,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 
@@ -250,6 +252,11 @@ void SoakRunner::startProgram()
     meet_->directory = folder_;
     shell_ = std::make_unique<Shell>(*meet_, dialogs_);
     shell_->loadWindows();
+    for (WindowKind kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat }) {
+        shell_->showWindow(kind);
+        for (auto* box : shell_->window(kind).findChildren<QLineEdit*>())
+            startTexts_[widgetPath(box)] = box->text();
+    }
     shell_->showWindow(WindowKind::Team);
     QApplication::processEvents();
     boutsRelaxed_ = false;
@@ -293,10 +300,27 @@ void SoakRunner::closeLeftovers()
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::string SoakRunner::pickText(std::mt19937_64& rng, bool forPaste) const
+// A box for a number (an age, a limit, a bout number, points) mostly gets
+// one, as a director mostly types what the box asks for.
+bool wantsNumber(QWidget* box)
 {
-    static const std::vector<std::string> numbers = { "0", "1", "2", "3", "4", "5", "6", "7", "8", "10", "12", "15",
-        "20", "-1", "2.5", "9.5", "10.25", "45", "72", "85.5", "100", "150", "0.5", "1,5", "1e2" };
+    static const QRegularExpression numberNames(
+        QStringLiteral("Age|Weight|Wgt|Skill|Diff|Bouts|Mats|Points|Number|Spin"));
+    if (numberNames.match(box->objectName()).hasMatch() || qobject_cast<QAbstractSpinBox*>(box))
+        return true;
+    auto* line = qobject_cast<QLineEdit*>(box);
+    bool number = false;
+    if (line)
+        line->text().toDouble(&number);
+    return number;
+}
+
+std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPaste) const
+{
+    static const std::vector<std::string> numbers = { "1", "2", "3", "4", "5", "6", "7", "8", "10", "12", "15", "20",
+        "2.5", "9.5", "10.25", "45", "72", "85.5", "100" };
+    // Numbers at the edges: a weight of 0 blocks the matching until mended.
+    static const std::vector<std::string> edges = { "0", "-1", "150", "0.5", "1,5", "1e2", "-0", "32768" };
     static const std::vector<std::string> junk = { "", " ", "abc", "\"quoted\"", "it's", "Zo\xc3\xab",
         "\xe2\x82\xac"
         "5",
@@ -304,8 +328,8 @@ std::string SoakRunner::pickText(std::mt19937_64& rng, bool forPaste) const
         "\xc2\xa0", "a,b", "=1+1", "%s%n", "Bout 3", std::string(300, 'W') };
     static const std::vector<std::string> pasted = { "tab\there", "two\nlines", "cr\rlf\r\n", "\t", "quote\"d\ttab" };
     const std::size_t kind = below(rng, 100);
-    if (kind < 40)
-        return anyOf(rng, numbers);
+    if (kind < (wantsNumber(box) ? 75 : 30))
+        return below(rng, 5) == 0 ? anyOf(rng, edges) : anyOf(rng, numbers);
     if (kind < 65) {
         // A wrestler, team or bout the meet already holds, so duplicates,
         // hand matches and bout numbers come up.
@@ -361,8 +385,12 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
             return action;
         }
         if (roll < 360 && !buttons.empty()) {
+            // The meet's commands are push buttons; options and arrows are many more.
+            QAbstractButton* button = anyOf(rng, buttons);
+            if (!qobject_cast<QPushButton*>(button) && below(rng, 3) != 0)
+                button = anyOf(rng, buttons);
             action.verb = "click";
-            action.args = { widgetPath(anyOf(rng, buttons)).toStdString() };
+            action.args = { widgetPath(button).toStdString() };
             return action;
         }
         if (roll < 560 && !views.empty()) {
@@ -383,7 +411,11 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
             QWidget* box = anyOf(rng, edits);
             const bool paste = roll >= 740 && qobject_cast<QLineEdit*>(box);
             action.verb = paste ? "paste" : "type";
-            action.args = { widgetPath(box).toStdString(), pickText(rng, paste) };
+            // A box put back to what it held at the start mends a bad limit pair.
+            const auto start = startTexts_.find(widgetPath(box));
+            const bool mend = start != startTexts_.end() && !start->second.isEmpty() && below(rng, 10) < 3;
+            action.args
+                = { widgetPath(box).toStdString(), mend ? start->second.toStdString() : pickText(rng, box, paste) };
             return action;
         }
         if (roll < 850 && !focusables.empty()) {
@@ -519,7 +551,8 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
         messages.push_back(shown.text);
     messagesShown_ += static_cast<int>(messages.size());
     if (trace_) {
-        std::cout << action.line() << "\n";
+        std::cout << action.line() << "  [" << meet_->roster.rowCount() - 1 << " roster rows, "
+                  << meet_->boutGrid.rowCount() - 1 << " bout rows]\n";
         for (const auto& text : messages)
             std::cout << "    \"" << text << "\"\n";
     }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -62,7 +63,7 @@ private:
     std::optional<BrokenPromise> checkViews();
     std::optional<BrokenPromise> checkFiles(const FolderState& before);
     void followBoutsRules(const SoakAction& action, bool changed, bool restored, bool restoreWritten);
-    std::string pickText(std::mt19937_64& rng, bool forPaste) const;
+    std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste) const;
 
     std::filesystem::path folder_;
     SoakDialogs dialogs_;
@@ -70,6 +71,8 @@ private:
     std::unique_ptr<Shell> shell_;
     QTimer modalGuard_;
     std::vector<std::string> modalTexts_;
+    // What each box held when the program started, by path.
+    std::map<QString, QString> startTexts_;
     FolderState folderState_;
     struct Tables {
         Table teamList, roster, boutGrid;
