@@ -413,7 +413,7 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
             action.verb = paste ? "paste" : "type";
             // A box put back to what it held at the start mends a bad limit pair.
             const auto start = startTexts_.find(widgetPath(box));
-            const bool mend = start != startTexts_.end() && !start->second.isEmpty() && below(rng, 10) < 3;
+            const bool mend = start != startTexts_.end() && !start->second.isEmpty() && below(rng, 2) == 0;
             action.args
                 = { widgetPath(box).toStdString(), mend ? start->second.toStdString() : pickText(rng, box, paste) };
             return action;
@@ -430,12 +430,12 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
                 anyOf(rng, windowKeys) };
             return action;
         }
-        if (roll < 995 && !menus.empty()) {
+        if (roll < 998 && !menus.empty()) {
             const auto& [window, entry] = menus[below(rng, menus.size())];
             // Ending the program is rare in a meet; most picks of it are taken back.
             const bool ends
                 = entry.last().contains(QLatin1String("xit")) || entry.last().contains(QLatin1String("Quit"));
-            if (ends && below(rng, 10) != 0)
+            if (ends && below(rng, 30) != 0)
                 continue;
             action.verb = "menu";
             action.args = { widgetPath(window).toStdString() };
@@ -443,7 +443,7 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
                 action.args.push_back(text.toStdString());
             return action;
         }
-        if (roll >= 995 && !windows.isEmpty()) {
+        if (roll >= 998 && !windows.isEmpty()) {
             action.verb = "close";
             action.args = { widgetPath(windows[static_cast<int>(below(rng, windows.size()))]).toStdString() };
             return action;
