@@ -66,6 +66,14 @@ RowCells cellsFromEditor(const WrestlerEditor& editor, bool trim)
     return cells;
 }
 
+bool isBlankRow(const Table& roster, int row)
+{
+    for (int c = 0; c < roster.columnCount(); ++c)
+        if (!trimmed(roster.cell(row, c)).empty())
+            return false;
+    return true;
+}
+
 void writeRow(Table& roster, int row, const RowCells& cells)
 {
     for (int c = 0; c < RosterColumn::Count; ++c)
@@ -188,6 +196,11 @@ bool deleteWrestler(Meet& meet, WrestlerEditor& editor, Dialogs& dialogs)
     // holds the row that Replace would write.
     loadEditorFromRow(meet, editor, selectedRow(roster));
     const int row = meet.currentRow;
+    // The one blank row of an empty roster is no wrestler to ask about.
+    if (isBlankRow(roster, row)) {
+        dialogs.inform("The roster is empty.");
+        return false;
+    }
     if (!trimmed(roster.cell(row, RosterColumn::Bouts)).empty()) {
         dialogs.inform("Wrestlers with bouts cannot be deleted.");
         cancelEdit(editor);

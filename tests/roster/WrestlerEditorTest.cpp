@@ -181,6 +181,9 @@ TEST_F(WrestlerEditorTest, DeleteAsksRefusesBoutsAndLeavesTheRestoreFileAlone)
     click(1);
     EXPECT_TRUE(deleteWrestler(meet, editor, dialogs));
     EXPECT_EQ(row(1), "\t\t\t\t\t\t\t");
+    // Nobody is left to remove, so nobody is asked about.
+    EXPECT_FALSE(deleteWrestler(meet, editor, dialogs));
+    EXPECT_EQ(dialogs.shown.back(), "The roster is empty.");
     meet.currentRow = 0;
     EXPECT_FALSE(deleteWrestler(meet, editor, dialogs));
     EXPECT_EQ(dialogs.shown.back(), "The roster is empty.");

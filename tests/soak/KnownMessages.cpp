@@ -1,0 +1,86 @@
+#include "soak/KnownMessages.h"
+
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace korvanda::soak {
+
+namespace {
+
+// Every report and question of the program. A name or file name is any
+// text on one line; a bout or line number is digits.
+const char* const messagePatterns[] = {
+    // Teams and the restore file
+    R"(Save changes to rosters\?)",
+    R"(Unable to save settings\.)",
+    R"(Couldn't write .+; the previous restore file was kept\.)",
+    R"(Couldn't read .+; the meet was not changed\.)",
+    R"(.+ is damaged or incomplete \(line \d+\); the meet was not changed\.)",
+    R"(Non-numeric data encountered for .* -- Record skipped\.)",
+    R"(.* is duplicated and could not be added\. Continue\? )",
+    R"(.+\.Csv is one of the meet's own files, not a team's data file; that team's wrestlers were not loaded\.)",
+    R"(Couldn't read .+\.Csv; that team's wrestlers were not loaded\.)",
+    // Wrestler editor
+    R"(Bad (age|weight|skill) value\.)",
+    R"(Error in wrestler data; correct and retry\.)",
+    R"(.* is already in the roster and cannot be added twice\.)",
+    R"(No wrestler is selected; click the wrestler to replace first\.)",
+    R"(The roster is empty\.)",
+    R"(Wrestlers with bouts cannot be deleted\.)",
+    R"(Really remove \S.*\?)",
+    // Matching
+    R"(Bad value for (ideal|maximum) (age|weight|skill) difference\.)",
+    R"(Bad value for (minimum|maximum) bouts\.)",
+    R"(Hand matches will be deleted\.  Proceed anyway\?)",
+    R"(Can't match: the (age|weight|skill|composite value) of .* is not a number\.)",
+    R"(Can't match: the weight of .* is not above 0\.)",
+    R"(Can't match: no wrestler is marked present\.)",
+    R"(Matching algorithm failed -- Relax limits and try again\.)",
+    // Hand matching and bout removal
+    R"(Unacceptable match)",
+    R"(Bad bout number\. Correct and retry\.)",
+    R"(There is no bout to remove\.)",
+    R"(Really remove bout \d+)",
+    // Results
+    R"(Bout number is blank)",
+    R"(Points out of range\.)",
+    R"(Points should not be assigned to scratched bout\.)",
+    R"(Points must be assigned)",
+    R"(No winner was declared)",
+    R"(Points inconsistent with winner)",
+    R"(Result should be (Technical Fall|Superior Decision|Majority Decision|Decision))",
+    // Scheduling and the printed files
+    R"(There are no bouts to schedule\.)",
+    R"(Bout \d+ has a weight that is not a number; nothing was scheduled\.)",
+    R"(Too few bouts to schedule by weight on \d+ mats\.)",
+    R"(The number of mats must be from 1 to 6\.)",
+    R"(Couldn't write (Roster|BoutList|ScoreList|BoutSheets|ScoreTally)\.Txt; file may be in use\.)",
+};
+
+const std::vector<std::regex>& patterns()
+{
+    static const std::vector<std::regex> compiled = [] {
+        std::vector<std::regex> out;
+        for (const char* pattern : messagePatterns)
+            out.emplace_back(pattern);
+        return out;
+    }();
+    return compiled;
+}
+
+} // namespace
+
+bool isKnownMessage(std::string_view text)
+{
+    // A name fills a message's gap but never breaks its line.
+    if (text.empty() || text.find_first_of("\r\n") != std::string_view::npos)
+        return false;
+    const std::string whole(text);
+    for (const auto& pattern : patterns())
+        if (std::regex_match(whole, pattern))
+            return true;
+    return false;
+}
+
+} // namespace korvanda::soak
