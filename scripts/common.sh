@@ -45,3 +45,10 @@ build_sanitized() {
         -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
     cmake --build "$sanitize_dir" -j "$(nproc)"
 }
+
+# What making the packages and testing the installed program need beyond the
+# build: dpkg-shlibdeps and file for the package's dependencies, lintian,
+# and a virtual display with an accessibility bus to press the buttons.
+install_package_tools() {
+    install_missing dpkg-dev file lintian xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
+}
