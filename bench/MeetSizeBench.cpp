@@ -158,7 +158,7 @@ int main()
         writeFiles(meet, { .omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true },
             PrintDate { "Saturday", "Dec", 5, 2026 }, dialogs);
     });
-    timed("save list (team files with backups)", [&] { savePermFiles(meet); });
+    timed("save list (team files with backups)", [&] { savePermFiles(meet, dialogs); });
     Meet restored;
     restored.directory = directory;
     timed("restore", [&] {

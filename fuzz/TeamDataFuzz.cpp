@@ -62,9 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(cell(RosterColumn::Bouts).empty());
     }
 
-    savePermFiles(meet);
-    Meet again = meetOfTigers();
     QuietDialogs quiet;
+    savePermFiles(meet, quiet);
+    Meet again = meetOfTigers();
     FUZZ_CHECK(loadRosters(again, assumePresent, quiet));
     FUZZ_CHECK(quiet.shown.empty());
     FUZZ_CHECK(again.roster == meet.roster);

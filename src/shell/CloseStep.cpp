@@ -12,7 +12,7 @@ void closeStep(Meet& meet, Dialogs& dialogs, const std::function<void()>& saveSe
         saveSettings();
     if (meet.rostersChanged && dialogs.ask("Save changes to rosters?")) {
         meet.rostersChanged = false;
-        savePermFiles(meet);
+        savePermFiles(meet, dialogs);
     }
 }
 

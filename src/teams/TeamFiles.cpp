@@ -1,6 +1,7 @@
 #include "teams/TeamFiles.h"
 
 #include "meet/CsvRecord.h"
+#include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/TextFile.h"
 
@@ -64,6 +65,12 @@ bool isMeetFileName(std::string_view name)
     return sameLetters("Teams") || sameLetters("Restore") || sameLetters("KorvandaSettings");
 }
 
+bool isUsableDataFile(std::string_view dataFile)
+{
+    const std::string name = trimmed(dataFile);
+    return isPlainFileName(name) && !isMeetFileName(name);
+}
+
 std::string teamFileLine(const Table& table, int row, std::initializer_list<int> columns)
 {
     std::vector<std::string> fields;
@@ -81,7 +88,7 @@ void saveWithBackup(const Meet& meet, const std::string& fileName, const std::st
 
 } // namespace
 
-void savePermFiles(const Meet& meet)
+void savePermFiles(const Meet& meet, Dialogs& dialogs)
 {
     const Table& teams = meet.teamList;
     if (teams.rowCount() < 2 || trimmed(teams.cell(1, TeamColumn::Name)).empty())
@@ -94,12 +101,16 @@ void savePermFiles(const Meet& meet)
             + "\r\n";
     saveWithBackup(meet, teamListFileName, list);
 
+    std::vector<std::string> unsaved;
     for (int t = 1; t < teams.rowCount(); ++t) {
         const std::string abbreviation = trimmed(teams.cell(t, TeamColumn::Abbrev));
         const std::string dataFile = trimmed(teams.cell(t, TeamColumn::DataFile));
-        if (countTeamWrestlers(meet.roster, abbreviation) == 0 || !isPlainFileName(dataFile)
-            || isMeetFileName(dataFile))
+        if (countTeamWrestlers(meet.roster, abbreviation) == 0)
             continue;
+        if (!isUsableDataFile(dataFile)) {
+            unsaved.push_back(trimmed(teams.cell(t, TeamColumn::Name)));
+            continue;
+        }
         std::string wrestlers;
         for (int r = 1; r < meet.roster.rowCount(); ++r)
             if (meet.roster.cell(r, RosterColumn::Team) == abbreviation)
@@ -108,6 +119,8 @@ void savePermFiles(const Meet& meet)
                     + "\r\n";
         saveWithBackup(meet, dataFile + ".Csv", wrestlers);
     }
+    for (const auto& name : unsaved)
+        dialogs.warn("Team " + name + " has no usable data file, so its wrestlers were not saved to a team file.");
 }
 
 } // namespace korvanda

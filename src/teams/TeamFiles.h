@@ -7,6 +7,8 @@
 
 namespace korvanda {
 
+class Dialogs;
+
 inline constexpr const char* teamListFileName = "Teams.Csv";
 
 // Fills the team list from "Teams.Csv" in the meet's directory, in file
@@ -27,11 +29,17 @@ bool isPlainFileName(std::string_view name);
 // that file or its backup when the teams are saved.
 bool isMeetFileName(std::string_view name);
 
+// Whether the wrestlers of a team whose Data File cell is `dataFile` can be
+// saved: an empty name, one leading out of the meet's directory and one of
+// the meet's own files are not written.
+bool isUsableDataFile(std::string_view dataFile);
+
 // Writes "Teams.Csv" and the data file of every team that has wrestlers,
 // each keeping its previous version as the backup. A file that cannot be
-// written is passed over and keeps its old contents, and so is a data file
-// whose name leads out of the directory or is one of the meet's own.
-void savePermFiles(const Meet& meet);
+// written is passed over and keeps its old contents. A team with wrestlers
+// whose data file is not usable is named in a warning, after the files that
+// could be written, so the director knows those wrestlers are in no file.
+void savePermFiles(const Meet& meet, Dialogs& dialogs);
 
 // The "Teams.Csv" line or team data line: quoted fields, trimmed.
 std::string teamFileLine(const Table& table, int row, std::initializer_list<int> columns);

@@ -50,6 +50,14 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
         boxes_[k]->setObjectName(QString::fromLatin1(names[k]));
         form->addRow(labels[k], boxes_[k]);
     }
+    // Adding a team checks nothing, so the director is told here, while
+    // typing, that such a team's wrestlers would end up in no file.
+    dataFileHint_ = new QLabel(tr("Not a usable file name: this team's wrestlers will not be saved."), editFrame);
+    dataFileHint_->setObjectName(QStringLiteral("DataFileHint"));
+    dataFileHint_->setWordWrap(true);
+    dataFileHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    form->addRow(dataFileHint_);
+    updateDataFileHint();
     auto* editButtons = new QHBoxLayout;
     auto* add = namedButton("AddButton", tr("Add"), editFrame);
     auto* replace = namedButton("ReplaceButton", tr("Replace"), editFrame);
@@ -100,6 +108,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     resize(1000, 520);
 
     connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
+    connect(boxes_[3], &QLineEdit::textChanged, this, &TeamScreen::updateDataFileHint);
     connect(add, &QPushButton::clicked, this, &TeamScreen::addTeam);
     connect(replace, &QPushButton::clicked, this, &TeamScreen::replaceTeam);
     connect(remove, &QPushButton::clicked, this, &TeamScreen::deleteTeam);
@@ -180,6 +189,11 @@ void TeamScreen::deleteTeam()
     models_.refresh();
 }
 
+void TeamScreen::updateDataFileHint()
+{
+    dataFileHint_->setVisible(!isUsableDataFile(fromQt(boxes_[3]->text())));
+}
+
 void TeamScreen::clearBoxes()
 {
     for (auto* box : boxes_)
@@ -201,7 +215,7 @@ void TeamScreen::loadRosters()
 
 void TeamScreen::saveList()
 {
-    savePermFiles(meet_);
+    savePermFiles(meet_, dialogs_);
     saveRestoreFile(meet_, dialogs_);
     meet_.rostersChanged = false;
 }

@@ -3,6 +3,7 @@
 #include "shell/WorkingWindow.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace korvanda {
@@ -34,6 +35,7 @@ private:
     void replaceTeam();
     void deleteTeam();
     void clearBoxes();
+    void updateDataFileHint();
     void stepMats(bool up);
     void loadRosters();
     void saveList();
@@ -44,6 +46,7 @@ private:
     Dialogs& dialogs_;
     TableView* teamList_;
     QLineEdit* boxes_[4];
+    QLabel* dataFileHint_;
     QCheckBox* assumePresent_;
     QCheckBox* omitAbsents_;
     QCheckBox* bListSkills_;

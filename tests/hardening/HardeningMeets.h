@@ -44,7 +44,7 @@ inline korvanda::Meet meetVersion(int version, const std::filesystem::path& dire
 // The team files, then "Write Files": restore file, printed lists, tally.
 inline void writeEverything(const korvanda::Meet& meet, korvanda::Dialogs& dialogs)
 {
-    korvanda::savePermFiles(meet);
+    korvanda::savePermFiles(meet, dialogs);
     korvanda::writeFiles(meet, { .omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true },
         korvanda::PrintDate { "Saturday", "Dec", 5, 2026 }, dialogs);
 }

@@ -102,12 +102,17 @@ private slots:
         shell.loadWindows();
         meet.teamList.setCell(1, 0, "Tigers");
         meet.teamList.setCell(1, 1, "TIG");
+        meet.roster.setCell(1, 0, "Kim");
+        meet.roster.setCell(1, 4, "TIG");
         meet.rostersChanged = true;
         dialogs.queueAnswers({ false, true });
         shell.showWindow(WindowKind::Roster);
         shell.wrestlerScreen().close();
         const std::string unable = "Unable to save settings.", ask = "Save changes to rosters?";
-        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unable, unable }));
+        // The team has a wrestler and no data file: Yes names it.
+        const std::string unsaved
+            = "Team Tigers has no usable data file, so its wrestlers were not saved to a team file.";
+        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unsaved, unable, unable }));
         QVERIFY(dir.exists("Teams.Csv"));
         QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
     }

@@ -15,6 +15,9 @@ using Texts = std::vector<std::string>;
 
 const auto duplicated = [](std::string n) { return n + " is duplicated and could not be added. Continue? "; };
 const auto skipped = [](std::string n) { return "Non-numeric data encountered for " + n + " -- Record skipped."; };
+const auto notSaved = [](std::string n) {
+    return "Team " + n + " has no usable data file, so its wrestlers were not saved to a team file.";
+};
 
 // The team list and each team's data file, written and read back by the
 // roster import; the meet starts with two teams and an empty roster.
@@ -70,11 +73,11 @@ TEST_F(TeamFilesTest, SaveWritesListAndTeamsWithWrestlers)
         meet.roster.appendRow(row);
     dir.write("Lions.Csv", "untouched");
 
-    savePermFiles(meet); // the first team's name is blank
+    savePermFiles(meet, dialogs); // the first team's name is blank
     EXPECT_FALSE(dir.exists("Teams.Csv"));
 
     meet.teamList.setCell(1, TeamColumn::Name, "  Tigers ");
-    savePermFiles(meet);
+    savePermFiles(meet, dialogs);
     EXPECT_EQ(dir.read("Teams.Csv"),
         "\"Tigers\",\"TIG\",\"\",\"Tigers\"\r\n"
         "\"Lions\",\"LIO\",\"\",\"Lions\"\r\n"
@@ -88,7 +91,7 @@ TEST_F(TeamFilesTest, SaveWritesListAndTeamsWithWrestlers)
     // Each backup holds what the save before wrote.
     const std::string firstTigers = dir.read("Tigers.Csv");
     meet.roster.setCell(2, RosterColumn::Age, "9.5");
-    savePermFiles(meet);
+    savePermFiles(meet, dialogs);
     EXPECT_EQ(dir.read("Teams.Bak"), dir.read("Teams.Csv"));
     EXPECT_EQ(dir.read("Tigers.Bak"), firstTigers);
     EXPECT_EQ(backupName("a.b.Csv"), "a.Bak");
@@ -160,13 +163,43 @@ TEST_F(TeamFilesTest, ADataFileNamedAfterAMeetFileNeverOverwritesIt)
     meet.roster.appendRow("Lu\t9.0\t62\t2.0\tLIO\t50\t\t");
     meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
     dir.write("Restore.Csv", "the meet");
-    savePermFiles(meet);
+    savePermFiles(meet, dialogs);
     EXPECT_EQ(dir.read("Teams.Csv"),
         "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
         "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
         "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
     EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
     EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
+    EXPECT_EQ(dialogs.warnings, (Texts { notSaved("Tigers"), notSaved("Lions") }));
+}
+
+// Every team whose wrestlers end up in no file is named once, in list
+// order, after the files that could be written; a team without wrestlers
+// loses nothing and is not named.
+TEST_F(TeamFilesTest, EachTeamWhoseWrestlersAreInNoFileIsNamed)
+{
+    const char* refused[]
+        = { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "Restore", "korvandasettings" };
+    meet.teamList.setRowCount(1);
+    meet.teamList.appendRow("Bears\tBEA\t\tBears");
+    meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
+    Texts expected;
+    int k = 0;
+    for (const char* name : refused) {
+        const std::string abbreviation = "T" + std::to_string(++k);
+        EXPECT_FALSE(isUsableDataFile(name)) << '"' << name << '"';
+        meet.teamList.appendRow(" Team " + abbreviation + " \t" + abbreviation + "\t\t" + name);
+        meet.roster.appendRow("W" + abbreviation + "\t9.0\t62\t2.0\t" + abbreviation + "\t50\t\t");
+        expected.push_back(notSaved("Team " + abbreviation));
+    }
+    meet.teamList.appendRow("Empty\tEMP\t\t../Empty");
+    EXPECT_TRUE(isUsableDataFile(" Bears "));
+
+    savePermFiles(meet, dialogs);
+    EXPECT_EQ(dialogs.warnings, expected);
+    EXPECT_EQ(dialogs.shown, expected);
+    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
+    EXPECT_FALSE(dir.exists(".Csv"));
 }
 
 TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)

@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -55,8 +56,17 @@ private slots:
         f.click("ReplaceButton");
         QCOMPARE(teams.cell(2, TeamColumn::Coach), std::string("Cy Red Dunn")); // the team file cannot hold quotes
         QVERIFY(std::exchange(f.meet.rostersChanged, false));
+        auto* hint = f.screen.findChild<QLabel*>(QStringLiteral("DataFileHint"));
+        QVERIFY(!hint->isVisible());
         f.click("ClearButton");
         QVERIFY(f.box("TeamNameBox")->text().isEmpty() && f.box("FileNameBox")->text().isEmpty());
+        // An empty box, a name leading out of the meet or a meet file of its own: the hint shows.
+        QVERIFY(hint->isVisible());
+        for (const char* name : { "../Up", "restore", " Bears " }) {
+            QTest::keyClicks(f.box("FileNameBox"), QString::fromLatin1(name));
+            QCOMPARE(hint->isVisible(), name[0] != ' ');
+            f.box("FileNameBox")->clear();
+        }
         f.box("TeamNameBox")->setText(QStringLiteral(" Bears "));
         f.click("AddButton");
         QVERIFY(std::exchange(f.meet.rostersChanged, false));
