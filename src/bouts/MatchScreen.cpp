@@ -10,6 +10,7 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "shell/NamedControls.h"
+#include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QDate>
@@ -51,7 +52,7 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     side->addStretch();
 
     setCentralWidget(central);
-    resize(1200, 640);
+    WindowPlacement::keep(*this, { 1240, 640 });
 
     QList<QWidget*> tabOrder { boutGrid_ };
     tabOrder.append(results_->tabStops());

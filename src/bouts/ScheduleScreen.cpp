@@ -4,11 +4,12 @@
 #include "meet/QtText.h"
 #include "meet/TableModel.h"
 #include "meet/TableView.h"
+#include "shell/WindowPlacement.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 
 #include <algorithm>
@@ -19,6 +20,16 @@ namespace {
 
 // The space left free to the right of and below the lowest table.
 constexpr int marginTwips = 120;
+
+// The whole design, in pixels: both columns and all three bands with the
+// margin, whatever the number of mats shown, so a single mat does not
+// spread over the place of the second column.
+QSize designSize(double dpiX, double dpiY)
+{
+    const MatPlacement lowestRight = *matPlacement(maxMats, maxMats);
+    return { twipsToPixels(lowestRight.tableLeft + lowestRight.tableWidth + marginTwips, dpiX),
+        twipsToPixels(lowestRight.tableTop + lowestRight.tableHeight + marginTwips, dpiY) };
+}
 
 std::size_t slot(int mat)
 {
@@ -50,8 +61,16 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
         labels_[slot(m)] = label;
     }
     scroll->setWidget(canvas_);
+    // The mats keep their places and proportions; a larger window spreads
+    // them over its room, a smaller one scrolls.
+    scroll->setWidgetResizable(true);
+    canvas_->installEventFilter(this);
     setCentralWidget(scroll);
     placeMats();
+
+    const QSize design = designSize(logicalDpiX(), logicalDpiY());
+    WindowPlacement::keep(
+        *this, design + QSize(2 * scroll->frameWidth(), 2 * scroll->frameWidth() + menuBar()->sizeHint().height()));
 }
 
 ScheduleScreen::~ScheduleScreen()
@@ -71,14 +90,24 @@ void ScheduleScreen::showSchedule()
     placeMats();
 }
 
+bool ScheduleScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == canvas_ && event->type() == QEvent::Resize)
+        placeMats();
+    return WorkingWindow::eventFilter(watched, event);
+}
+
 void ScheduleScreen::placeMats()
 {
     const double dpiX = canvas_->logicalDpiX();
     const double dpiY = canvas_->logicalDpiY();
-    const auto x = [dpiX](int twips) { return twipsToPixels(twips, dpiX); };
-    const auto y = [dpiY](int twips) { return twipsToPixels(twips, dpiY); };
-    int right = 0;
-    int bottom = 0;
+    const QSize design = designSize(dpiX, dpiY);
+    canvas_->setMinimumSize(design);
+    // The design's twips stretched to the room the canvas has, never shrunk.
+    const double scaleX = std::max(1.0, double(canvas_->width()) / design.width());
+    const double scaleY = std::max(1.0, double(canvas_->height()) / design.height());
+    const auto x = [dpiX, scaleX](int twips) { return twipsToPixels(twips, dpiX * scaleX); };
+    const auto y = [dpiY, scaleY](int twips) { return twipsToPixels(twips, dpiY * scaleY); };
     for (int m = 1; m <= maxMats; ++m) {
         TableView* view = views_[slot(m)];
         QLabel* label = labels_[slot(m)];
@@ -89,23 +118,13 @@ void ScheduleScreen::placeMats()
             continue;
         }
         view->setGeometry(x(place->tableLeft), y(place->tableTop), x(place->tableWidth), y(place->tableHeight));
-        label->move(x(place->captionLeft), y(place->captionTop));
+        // A caption stands just above its table however far the table moved.
+        const int captionDrop = twipsToPixels(place->tableTop - place->captionTop, dpiY);
+        label->move(x(place->captionLeft), view->y() - captionDrop);
         label->resize(label->sizeHint());
         view->show();
         label->show();
-        right = std::max(right, place->tableLeft + place->tableWidth);
-        bottom = std::max(bottom, place->tableTop + place->tableHeight);
     }
-    canvas_->resize(x(right + marginTwips), y(bottom + marginTwips));
-
-    // The window fits the mats it shows, as far as the screen allows; the
-    // scroll area reaches the rest.
-    auto* scroll = static_cast<QScrollArea*>(centralWidget());
-    const int frame = 2 * scroll->frameWidth();
-    QSize wanted(canvas_->width() + frame, canvas_->height() + frame + menuBar()->sizeHint().height());
-    if (const QScreen* shownOn = screen())
-        wanted = wanted.boundedTo(shownOn->availableGeometry().size());
-    resize(wanted);
 }
 
 } // namespace korvanda

@@ -27,6 +27,9 @@ public:
     // number: odd mats on the left, even mats on the right.
     void showSchedule();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void placeMats();
 

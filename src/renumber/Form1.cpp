@@ -1,5 +1,7 @@
 #include "renumber/Form1.h"
 
+#include "renumber/FormPlacement.h"
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -171,7 +173,7 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     layout->addWidget(label4_);
     layout->addWidget(label6_);
     layout->addLayout(samples, 1);
-    resize(1000, 700);
+    quillon::FormPlacement::keep(*this, { 1000, 620 });
 
     connect(command2_, &QPushButton::clicked, this, &Form1::generate);
     connect(command1_, &QPushButton::clicked, this, [this] { openFile(quillon::ViewedFile::RenumberedSheets); });

@@ -9,7 +9,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -69,13 +69,16 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
     form->addRow(QString(), present_);
     form->addRow(tr("Bouts"), bouts_);
 
-    auto* buttons = new QHBoxLayout;
+    // Two rows of two, so the editor leaves the roster its width.
+    auto* buttons = new QGridLayout;
     auto* add = namedButton("EditAddButton", tr("Add"), this);
     auto* replace = namedButton("EditReplaceButton", tr("Replace"), this);
     auto* remove = namedButton("EditDeleteButton", tr("Delete"), this);
     auto* cancelButton = namedButton("EditCancelButton", tr("Cancel"), this);
-    for (auto* b : { add, replace, remove, cancelButton })
-        buttons->addWidget(b);
+    buttons->addWidget(add, 0, 0);
+    buttons->addWidget(replace, 0, 1);
+    buttons->addWidget(remove, 1, 0);
+    buttons->addWidget(cancelButton, 1, 1);
     form->addRow(buttons);
 
     for (auto* numeric : { age_, weight_, skill_ })

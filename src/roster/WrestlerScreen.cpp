@@ -10,6 +10,7 @@
 #include "meet/TableView.h"
 #include "roster/SortArrowBar.h"
 #include "roster/WrestlerEditorFrame.h"
+#include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QButtonGroup>
@@ -17,6 +18,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace korvanda {
@@ -38,16 +41,23 @@ WrestlerScreen::WrestlerScreen(
     auto* arrows = new SortArrowBar(*roster_, meet_.roster.columnCount(), central);
     left->addWidget(arrows);
     left->addWidget(roster_, 1);
-    layout->addLayout(left, 3);
+    layout->addLayout(left, 1);
 
+    // The editor and the matching panels stand in two columns beside the
+    // roster; on a screen too small for both they scroll, and the roster
+    // keeps whatever room is left.
+    auto* panels = new QWidget;
+    panels->setObjectName(QStringLiteral("RosterPanels"));
+    auto* columns = new QHBoxLayout(panels);
+    columns->setContentsMargins(0, 0, 0, 0);
     auto* side = new QVBoxLayout;
-    editor_ = new WrestlerEditorFrame(meet_, dialogs_, central);
+    editor_ = new WrestlerEditorFrame(meet_, dialogs_, panels);
     side->addWidget(editor_);
-    attendance_ = new QCheckBox(tr("Dbl-Click Attendance"), central);
+    attendance_ = new QCheckBox(tr("Dbl-Click Attendance"), panels);
     attendance_->setObjectName(QStringLiteral("AttendanceCheck"));
     side->addWidget(attendance_);
 
-    auto* sortFrame = new QGroupBox(tr("Sorting"), central);
+    auto* sortFrame = new QGroupBox(tr("Sorting"), panels);
     auto* sortLayout = new QHBoxLayout(sortFrame);
     auto* quickSort = new QRadioButton(tr("Quick Sort"), sortFrame);
     quickSort->setObjectName(QStringLiteral("QuickSortOption"));
@@ -61,18 +71,28 @@ WrestlerScreen::WrestlerScreen(
     sortLayout->addWidget(stableSort_);
     side->addWidget(sortFrame);
     side->addStretch();
-    layout->addLayout(side, 2);
+    columns->addLayout(side);
 
     auto* matching = new QVBoxLayout;
-    autoMatch_ = new AutoMatchFrame(dialogs_, central);
+    autoMatch_ = new AutoMatchFrame(dialogs_, panels);
     matching->addWidget(autoMatch_);
-    handMatch_ = new HandMatchFrame(meet_, dialogs_, models_, *editor_, *autoMatch_, central);
+    handMatch_ = new HandMatchFrame(meet_, dialogs_, models_, *editor_, *autoMatch_, panels);
     matching->addWidget(handMatch_);
     matching->addStretch();
-    layout->addLayout(matching, 2);
+    columns->addLayout(matching);
+
+    auto* scroll = new QScrollArea(central);
+    scroll->setObjectName(QStringLiteral("RosterPanelsScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(panels);
+    // Never narrower than the panels need, so only their height may scroll.
+    scroll->setMinimumWidth(panels->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(scroll);
 
     setCentralWidget(central);
-    resize(1400, 720);
+    WindowPlacement::keep(*this, { 1240, 640 });
 
     connect(roster_, &TableView::rowClicked, editor_, &WrestlerEditorFrame::rosterClicked);
     connect(roster_, &TableView::rowDoubleClicked, this,

@@ -1,5 +1,7 @@
 #include "shell/AboutScreen.h"
 
+#include "shell/WindowPlacement.h"
+
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -26,7 +28,7 @@ AboutScreen::AboutScreen(QWidget* parent)
                        "<p>The meet is saved to Restore.Csv after most changes; use Restore on the team list "
                        "to take an interrupted meet up again.</p>"));
     layout->addWidget(notice);
-    resize(520, 380);
+    WindowPlacement::keep(*this, { 520, 380 });
 }
 
 } // namespace korvanda

@@ -9,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvanda"));
+    QApplication::setOrganizationName(QStringLiteral("Korvanda"));
 
     korvanda::Meet meet;
     meet.directory = QCoreApplication::applicationDirPath().toStdString();

@@ -8,6 +8,7 @@
 #include "meet/TableView.h"
 #include "shell/NamedControls.h"
 #include "shell/UpDownButtons.h"
+#include "shell/WindowPlacement.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
@@ -105,7 +106,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     side->addStretch();
 
     setCentralWidget(central);
-    resize(1000, 520);
+    WindowPlacement::keep(*this, { 1240, 560 });
 
     connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
     connect(boxes_[3], &QLineEdit::textChanged, this, &TeamScreen::updateDataFileHint);

@@ -1,0 +1,134 @@
+#include "meet/Meet.h"
+#include "renumber/Form1.h"
+#include "shell/AboutScreen.h"
+#include "shell/Shell.h"
+#include "shell/SplashScreen.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+
+#include <QAbstractButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTableView>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+using namespace korvanda;
+
+// Run once on a 1366x768 laptop screen and once on 1920x1080 at 150 %, which
+// leaves 1280x720 to lay windows out in; KORVANDA_FIT_SCREEN names the size.
+class WindowFitTest : public QObject {
+    Q_OBJECT
+
+    // Why the window does not fit, or empty when it does: the whole frame on
+    // the screen's free area, and every button shown whole, not cut off by
+    // the frame or scroll area around it.
+    static QString misfit(QWidget& window)
+    {
+        const QRect free = window.screen()->availableGeometry();
+        if (!free.contains(window.frameGeometry()))
+            return QStringLiteral("frame %1 outside %2").arg(toText(window.frameGeometry()), toText(free));
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (!button->isVisible())
+                continue;
+            const QString name = button->objectName() + u' ' + button->text();
+            if (button->width() < button->minimumSizeHint().width() / 2 || button->height() < 8)
+                return name + QStringLiteral(" squeezed to ") + toText(button->rect());
+            for (QWidget* around = button->parentWidget(); around; around = around->parentWidget()) {
+                const QRect inside(button->mapTo(around, QPoint(0, 0)), button->size());
+                if (!around->rect().contains(inside))
+                    return name + QStringLiteral(" cut off by ") + around->objectName() + u' '
+                        + around->metaObject()->className();
+                if (around == &window)
+                    break;
+            }
+        }
+        return {};
+    }
+
+    static QString toText(const QRect& r)
+    {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+
+    struct Run {
+        TempDir dir;
+        Meet meet;
+        FakeDialogs dialogs;
+        std::unique_ptr<Shell> shell;
+
+        Run()
+        {
+            for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
+                std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
+            meet.directory = dir.path();
+            shell = std::make_unique<Shell>(meet, dialogs);
+            shell->loadWindows();
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        const QList<QByteArray> wanted = qgetenv("KORVANDA_FIT_SCREEN").split('x');
+        QCOMPARE(wanted.size(), 2);
+        // The screen must be the one asked for, or the test proves nothing.
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), QSize(wanted[0].toInt(), wanted[1].toInt()));
+        QCoreApplication::setOrganizationName(QStringLiteral("Korvanda"));
+        QSettings().clear();
+    }
+
+    void workingWindowsFitAndGrowWithTheirGrids_data()
+    {
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("team") << int(WindowKind::Team) << QStringLiteral("TeamList");
+        QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster");
+        QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid");
+        QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1");
+    }
+
+    void workingWindowsFitAndGrowWithTheirGrids()
+    {
+        QFETCH(int, shown);
+        const auto kind = static_cast<WindowKind>(shown);
+        QFETCH(QString, grid);
+        Run run;
+        run.shell->showWindow(kind);
+        QWidget& window = run.shell->window(kind);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString why = misfit(window);
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+
+        // A larger window gives the room to the grid.
+        auto* table = window.findChild<QTableView*>(grid);
+        QVERIFY(table);
+        const QSize before = table->size();
+        window.resize(window.size() + QSize(300, 200));
+        QTRY_VERIFY(table->width() > before.width() && table->height() > before.height());
+    }
+
+    void otherWindowsFit()
+    {
+        Run run;
+        AboutScreen about;
+        SplashScreen splash;
+        Form1Services quiet;
+        quiet.inform = [](QWidget*, const QString&) {};
+        Form1 quillon(QString::fromStdString(run.dir.path().string()), quiet);
+        // Quillon at its fullest, with the sample boxes shown.
+        quillon.findChild<QAbstractButton*>(QStringLiteral("Check1"))->click();
+        for (QWidget* window :
+            { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash), static_cast<QWidget*>(&quillon) }) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QString why = misfit(*window);
+            QVERIFY2(why.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + why));
+        }
+    }
+};
+
+QTEST_MAIN(WindowFitTest)
+#include "WindowFitTest.moc"
