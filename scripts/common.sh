@@ -27,7 +27,7 @@ cache_launcher() {
 }
 
 build_all() {
-    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }

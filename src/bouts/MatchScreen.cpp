@@ -1,10 +1,13 @@
 #include "bouts/MatchScreen.h"
 
 #include "bouts/BoutResultsFrame.h"
+#include "bouts/DialogPrintChoices.h"
+#include "bouts/ListPrinter.h"
 #include "bouts/MatSchedule.h"
 #include "bouts/ScheduleScreen.h"
 #include "bouts/WriteFiles.h"
 #include "handmatch/BoutRemoval.h"
+#include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
 #include "meet/TableModels.h"
@@ -29,6 +32,8 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     , dialogs_(dialogs)
     , team_(team)
     , schedule_(schedule)
+    , dialogChoices_(std::make_unique<DialogPrintChoices>())
+    , printChoices_(dialogChoices_.get())
 {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -47,7 +52,9 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     auto* scheduleButton = namedButton("ScheduleButton", tr("Schedule"), central);
     auto* byWeightButton = namedButton("ScheduleByWeightButton", tr("Schedule by Weight"), central);
     auto* writeFilesButton = namedButton("WriteFilesButton", tr("Write Files"), central);
-    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton })
+    auto* printButton = namedButton("PrintButton", tr("Print..."), central);
+    auto* exportPdfButton = namedButton("ExportPdfButton", tr("Export PDF..."), central);
+    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton })
         side->addWidget(b);
     side->addStretch();
 
@@ -56,7 +63,8 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
 
     QList<QWidget*> tabOrder { boutGrid_ };
     tabOrder.append(results_->tabStops());
-    tabOrder.append({ removeLastButton, scheduleButton, byWeightButton, writeFilesButton });
+    tabOrder.append(
+        { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton });
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
@@ -66,6 +74,15 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     connect(scheduleButton, &QPushButton::clicked, this, [this] { scheduleMats(false); });
     connect(byWeightButton, &QPushButton::clicked, this, [this] { scheduleMats(true); });
     connect(writeFilesButton, &QPushButton::clicked, this, &MatchScreen::writeFiles);
+    connect(printButton, &QPushButton::clicked, this, &MatchScreen::printList);
+    connect(exportPdfButton, &QPushButton::clicked, this, &MatchScreen::exportPdf);
+}
+
+MatchScreen::~MatchScreen() = default;
+
+void MatchScreen::setPrintChoices(PrintChoices& choices)
+{
+    printChoices_ = &choices;
 }
 
 void MatchScreen::removeLast()
@@ -81,15 +98,60 @@ void MatchScreen::scheduleMats(bool byWeight)
     models_.refresh();
 }
 
-void MatchScreen::writeFiles()
+ListOptions MatchScreen::listOptions() const
+{
+    return { team_.omitAbsents(), team_.bListSkills(), team_.bSheetSkills() };
+}
+
+PrintDate MatchScreen::today() const
 {
     // The date line of the bout sheets speaks the system's language.
     const QDate today = QDate::currentDate();
     const QLocale locale = QLocale::system();
-    const PrintDate date { fromQt(locale.dayName(today.dayOfWeek(), QLocale::LongFormat)),
+    return { fromQt(locale.dayName(today.dayOfWeek(), QLocale::LongFormat)),
         fromQt(locale.monthName(today.month(), QLocale::ShortFormat)), today.day(), today.year() };
-    const ListOptions options { team_.omitAbsents(), team_.bListSkills(), team_.bSheetSkills() };
-    korvanda::writeFiles(meet_, options, date, dialogs_);
+}
+
+void MatchScreen::writeFiles()
+{
+    korvanda::writeFiles(meet_, listOptions(), today(), dialogs_);
+}
+
+std::optional<std::pair<MeetList, std::string>> MatchScreen::chosenList(const QString& title)
+{
+    const std::optional<MeetList> list = printChoices_->chooseList(this, title);
+    if (!list)
+        return std::nullopt;
+    std::string text = listText(meet_, *list, listOptions(), today());
+    if (text.empty()) {
+        // A blank sheet of paper tells the director nothing.
+        dialogs_.inform(std::string("The ") + listName(*list) + " is empty; there is nothing to print.");
+        return std::nullopt;
+    }
+    return std::make_pair(*list, std::move(text));
+}
+
+void MatchScreen::printList()
+{
+    const auto chosen = chosenList(tr("Print"));
+    if (chosen)
+        ListPrinter(chosen->second, QString::fromLatin1(listName(chosen->first))).preview(this);
+}
+
+void MatchScreen::exportPdf()
+{
+    const auto chosen = chosenList(tr("Export PDF"));
+    if (!chosen)
+        return;
+    // "BoutSheets.Txt" becomes "BoutSheets.pdf" beside it in the meet's folder.
+    const std::filesystem::path suggested
+        = meet_.directory / std::filesystem::path(listFileName(chosen->first)).replace_extension(".pdf");
+    const QString file = printChoices_->choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));
+    if (file.isEmpty())
+        return;
+    const std::filesystem::path path(file.toStdU16String());
+    if (!ListPrinter(chosen->second, QString::fromLatin1(listName(chosen->first))).writePdf(path))
+        dialogs_.warn("Couldn't write " + fromQt(file) + "; the folder may be read-only or the disk full.");
 }
 
 } // namespace korvanda

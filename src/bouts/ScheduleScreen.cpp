@@ -1,5 +1,6 @@
 #include "bouts/ScheduleScreen.h"
 
+#include "bouts/MarkedBoutDelegate.h"
 #include "bouts/MatLayout.h"
 #include "meet/QtText.h"
 #include "meet/TableModel.h"
@@ -45,11 +46,13 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
     scroll->setObjectName(QStringLiteral("MatScrollArea"));
     canvas_ = new QWidget;
     canvas_->setObjectName(QStringLiteral("MatCanvas"));
+    marks_ = new MarkedBoutDelegate(this);
     for (int m = 1; m <= maxMats; ++m) {
         auto* model = new TableModel(schedule_.mat(m), this);
         auto* view = new TableView(schedule_.mat(m), *model, canvas_);
         view->setObjectName(QStringLiteral("ScheduleGrid%1").arg(m));
         view->setTabKeyNavigation(false);
+        view->setItemDelegate(marks_);
         // The names share what the narrow bout and team columns leave of
         // the table's width, so a mat's bouts read without scrolling sideways.
         for (const int nameColumn : { 1, 3 })
@@ -95,6 +98,20 @@ bool ScheduleScreen::eventFilter(QObject* watched, QEvent* event)
     if (watched == canvas_ && event->type() == QEvent::Resize)
         placeMats();
     return WorkingWindow::eventFilter(watched, event);
+}
+
+void ScheduleScreen::markBouts(const std::set<int>& bouts)
+{
+    if (bouts == marks_->marked())
+        return;
+    marks_->setMarked(bouts);
+    for (auto* view : views_)
+        view->viewport()->update();
+}
+
+const std::set<int>& ScheduleScreen::markedBouts() const
+{
+    return marks_->marked();
 }
 
 void ScheduleScreen::placeMats()

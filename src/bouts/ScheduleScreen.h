@@ -4,12 +4,14 @@
 #include "shell/WorkingWindow.h"
 
 #include <array>
+#include <set>
 
 class QLabel;
 class QWidget;
 
 namespace korvanda {
 
+class MarkedBoutDelegate;
 class TableModel;
 class TableView;
 
@@ -27,6 +29,10 @@ public:
     // number: odd mats on the left, even mats on the right.
     void showSchedule();
 
+    // Colours the rows of these bouts on every mat; nothing else changes.
+    void markBouts(const std::set<int>& bouts);
+    const std::set<int>& markedBouts() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,6 +41,7 @@ private:
 
     MatSchedule schedule_;
     QWidget* canvas_;
+    MarkedBoutDelegate* marks_;
     std::array<TableModel*, maxMats> models_ {};
     std::array<TableView*, maxMats> views_ {};
     std::array<QLabel*, maxMats> labels_ {};

@@ -2,9 +2,8 @@
 
 #include "bouts/PrintedLists.h"
 #include "bouts/TextPadding.h"
-#include "meet/Dialogs.h"
+#include "meet/Meet.h"
 #include "meet/Numbers.h"
-#include "meet/TextFile.h"
 
 #include <array>
 #include <optional>
@@ -110,14 +109,6 @@ std::string scoreTallyText(const Table& teamList, const Table& boutGrid)
         if (!isEmptyRow(teamList, team))
             appendLine(text, teamLine(teamList.cell(team, TeamColumn::Name), scores[static_cast<std::size_t>(team)]));
     return text;
-}
-
-bool writeScoreTally(const Meet& meet, Dialogs& dialogs)
-{
-    if (saveFileSafely(meet.directory / scoreTallyFileName, scoreTallyText(meet.teamList, meet.boutGrid)))
-        return true;
-    dialogs.inform(std::string("Couldn't write ") + scoreTallyFileName + "; file may be in use.");
-    return false;
 }
 
 } // namespace korvanda

@@ -3,6 +3,7 @@
 #include "handmatch/BoutRemoval.h"
 #include "matching/AutoMatchFrame.h"
 #include "meet/Meet.h"
+#include "meet/Numbers.h"
 #include "meet/QtText.h"
 #include "meet/TableModel.h"
 #include "meet/TableModels.h"
@@ -79,6 +80,18 @@ void HandMatchFrame::pick()
     if (list_.pickWrestler(meet_, wrestler, settings, dialogs_).searched)
         autoMatch_.setProgress(0);
     gridModel_->refresh();
+}
+
+void HandMatchFrame::pickInto(int listRow)
+{
+    list_.selectRow(listRow);
+    grid_->showCurrentRow();
+    pick();
+}
+
+bool HandMatchFrame::secondRowEmpty() const
+{
+    return trimmed(list_.grid().cell(2, 0)).empty();
 }
 
 void HandMatchFrame::add()

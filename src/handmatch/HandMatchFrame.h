@@ -27,10 +27,15 @@ public:
     HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
         AutoMatchFrame& autoMatch, QWidget* parent = nullptr);
 
+    // As a click on list row 1 or 2 with the editor's wrestler.
+    void pickInto(int listRow);
+    // Whether list row 2 still waits for a wrestler.
+    bool secondRowEmpty() const;
+    void cancel();
+
 private:
     void pick();
     void add();
-    void cancel();
     void removeLast();
     void editOrReplace();
     // After the list made or replaced a bout, or was cancelled.

@@ -35,8 +35,8 @@ LimitPair pairOf(LimitBox box)
     return { LimitBox::MinBouts, LimitBox::MaxBouts, 1 };
 }
 
-// A bout count as the 16-bit whole number the matching works with; a value
-// that does not fit is refused rather than wrapped.
+} // namespace
+
 std::optional<int> boutCount(const std::string& text)
 {
     const auto value = readSingle(text);
@@ -47,8 +47,6 @@ std::optional<int> boutCount(const std::string& text)
         return std::nullopt;
     return static_cast<int>(whole);
 }
-
-} // namespace
 
 bool checkLimitPair(const std::string& first, const std::string& second, float floor)
 {

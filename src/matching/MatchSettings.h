@@ -70,6 +70,10 @@ struct MatchValues {
 // The weight limit of p percent as a difference of log weights.
 float weightLimit(float percent);
 
+// A bout count box as the 16-bit whole number the matching works with; a
+// value that does not fit is refused rather than wrapped.
+std::optional<int> boutCount(const std::string& text);
+
 // The mats the bouts are ordered for: the box's whole number held to 1 to 6
 // as its spin control does, 1 when the box holds no number.
 int matsFromText(const std::string& text);

@@ -15,6 +15,7 @@ void TableModels::refresh()
     teamList_.refresh();
     roster_.refresh();
     boutGrid_.refresh();
+    emit refreshed();
 }
 
 } // namespace korvanda

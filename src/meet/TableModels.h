@@ -20,6 +20,10 @@ public:
     // After any command: the tables may have changed anywhere.
     void refresh();
 
+signals:
+    // Every command that changed a table has just been shown.
+    void refreshed();
+
 private:
     TableModel teamList_;
     TableModel roster_;

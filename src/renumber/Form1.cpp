@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 
 #ifdef Q_OS_WIN
+#include "renumber/Viewer.h"
+
 #include <QProcess>
 #include <windows.h>
 #endif
@@ -65,20 +67,22 @@ QPlainTextEdit* makeSampleBox(QWidget* parent, const char* name)
 bool openInPlatformViewer(const QString& directory, const QString& fileName)
 {
 #ifdef Q_OS_WIN
-    // The command line is "c:\windows\write.exe <file>"; the file name is
-    // relative, so the viewer starts in the program's directory.
-    QProcess viewer;
-    viewer.setProgram(QStringLiteral("c:\\windows\\write.exe"));
-    viewer.setNativeArguments(fileName);
-    viewer.setWorkingDirectory(directory);
-    viewer.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
-        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        arguments->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
-    });
-    return viewer.startDetached();
-#else
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(directory).filePath(fileName)));
+    if (quillon::chooseViewer(L"c:\\windows\\write.exe") == quillon::Viewer::WordPad) {
+        // The command line is "c:\windows\write.exe <file>"; the file name
+        // is relative, so the viewer starts in the program's directory.
+        QProcess viewer;
+        viewer.setProgram(QStringLiteral("c:\\windows\\write.exe"));
+        viewer.setNativeArguments(fileName);
+        viewer.setWorkingDirectory(directory);
+        viewer.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
+            arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+            arguments->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
+        });
+        if (viewer.startDetached())
+            return true;
+    }
 #endif
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(directory).filePath(fileName)));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "renumber/ProgramFiles.h"
 
+#include "platform/SafeSave.h"
+
 #include <algorithm>
 #include <fstream>
 #include <system_error>
@@ -22,18 +24,6 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::equal(
         a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
-// A temporary left behind by a crash (read-only, or a link that leads
-// nowhere) must not block every later write; a directory of that name is
-// somebody's data and stays. True when it was removed.
-bool clearStaleTemporary(const std::filesystem::path& temporary)
-{
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(temporary, error);
-    if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status))
-        return false;
-    return std::filesystem::remove(temporary, error);
 }
 
 } // namespace
@@ -98,44 +88,25 @@ std::filesystem::path findFile(const std::filesystem::path& directory, std::stri
     std::error_code error;
     if (std::filesystem::is_regular_file(exact, error))
         return exact;
+    // Compared as the bytes of their names, so a file whose name the
+    // system's code page cannot spell does not stop the search.
     std::vector<std::string> matches;
     for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
+        const std::u8string filename = it->path().filename().u8string();
+        const std::string candidate(filename.begin(), filename.end());
         std::error_code kindError;
         if (sameIgnoringCase(candidate, name) && it->is_regular_file(kindError))
             matches.push_back(candidate);
     }
     if (matches.empty())
         return exact;
-    return directory / *std::min_element(matches.begin(), matches.end());
+    const std::string& first = *std::min_element(matches.begin(), matches.end());
+    return directory / std::u8string(first.begin(), first.end());
 }
 
 bool writeFileSafely(const std::filesystem::path& path, std::string_view bytes)
 {
-    auto temporary = path;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out && clearStaleTemporary(temporary))
-            out.open(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return platform::saveReplacing(path, bytes);
 }
 
 } // namespace quillon

@@ -108,6 +108,25 @@ void WrestlerScreen::load()
     meet_.handMatchesMade = false;
 }
 
+MatchSettings WrestlerScreen::matchSettings() const
+{
+    return autoMatch_->settings(fromQt(teamScreen_.matsText()));
+}
+
+void WrestlerScreen::prepareHandMatch(int wrestlerRow, int opponentRow)
+{
+    handMatch_->cancel();
+    const auto pickFromRoster = [this](int rosterRow, int listRow) {
+        meet_.roster.setCurrentRow(rosterRow);
+        roster_->showCurrentRow();
+        editor_->rosterClicked();
+        handMatch_->pickInto(listRow);
+    };
+    pickFromRoster(wrestlerRow, 1);
+    if (opponentRow > 0 && handMatch_->secondRowEmpty())
+        pickFromRoster(opponentRow, 2);
+}
+
 void WrestlerScreen::rosterChanged()
 {
     models_.refresh();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matching/MatchSettings.h"
 #include "shell/WorkingWindow.h"
 
 class QCheckBox;
@@ -27,6 +28,14 @@ public:
 
     // The window's load step: a fresh editor state for the run.
     void load();
+
+    // The Auto Match frame's boxes and checks as they stand.
+    MatchSettings matchSettings() const;
+    // Puts two wrestlers into the hand-match list ready for "Add", as the
+    // director does by hand: each is loaded into the editor and picked into
+    // his row. With "Find Best Hand Match" set the first pick proposes the
+    // opponent itself.
+    void prepareHandMatch(int wrestlerRow, int opponentRow);
 
 private:
     void rosterChanged();

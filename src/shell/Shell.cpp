@@ -4,6 +4,8 @@
 #include "bouts/ScheduleScreen.h"
 #include "meet/Meet.h"
 #include "meet/TableModels.h"
+#include "meetcheck/CheckScreen.h"
+#include "meetcheck/MatBoardScreen.h"
 #include "roster/WrestlerScreen.h"
 #include "shell/AboutScreen.h"
 #include "shell/CloseStep.h"
@@ -35,7 +37,10 @@ void Shell::loadWindows()
     match_ = std::make_unique<MatchScreen>(meet_, *models_, dialogs_, *team_, *schedule_);
     wrestler_ = std::make_unique<WrestlerScreen>(meet_, *models_, dialogs_, *team_);
     wrestler_->load();
-    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
+    check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
+    board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
+    connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
+    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     for (auto* window : loadOrder_)
         connectWindow(*window);
     // Before any window shows, so the director never sees the defaults flash.
@@ -46,6 +51,7 @@ void Shell::connectWindow(WorkingWindow& window)
 {
     connect(&window, &WorkingWindow::switchRequested, this, &Shell::showWindow);
     connect(&window, &WorkingWindow::aboutRequested, this, &Shell::showAbout);
+    connect(&window, &WorkingWindow::boardRequested, this, &Shell::showBoard);
     connect(&window, &WorkingWindow::exitRequested, this, &Shell::exitAll);
     connect(&window, &WorkingWindow::closing, this, &Shell::windowClosing);
 }
@@ -59,6 +65,8 @@ WorkingWindow& Shell::window(WindowKind kind)
         return *wrestler_;
     case WindowKind::Bout:
         return *match_;
+    case WindowKind::Check:
+        return *check_;
     case WindowKind::Mat:
         break;
     }
@@ -69,7 +77,8 @@ void Shell::showWindow(WindowKind kind)
 {
     WorkingWindow& chosen = window(kind);
     for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
-             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()) }) {
+             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
+             static_cast<WorkingWindow*>(check_.get()) }) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -91,12 +100,26 @@ void Shell::showAbout()
     about_->activateWindow();
 }
 
+void Shell::showBoard()
+{
+    board_->show();
+    board_->raise();
+}
+
 void Shell::exitAll()
 {
     for (auto* window : loadOrder_)
         window->close();
     if (about_)
         about_->close();
+    if (board_)
+        board_->close();
+}
+
+void Shell::prepareHandMatch(int wrestlerRow, int opponentRow)
+{
+    wrestler_->prepareHandMatch(wrestlerRow, opponentRow);
+    showWindow(WindowKind::Roster);
 }
 
 void Shell::windowClosing(WorkingWindow* window)

@@ -13,6 +13,8 @@
 namespace korvanda {
 
 class AboutScreen;
+class CheckScreen;
+class MatBoardScreen;
 class Dialogs;
 class MatchScreen;
 class ScheduleScreen;
@@ -36,6 +38,8 @@ public:
     // Shows the chosen working window and hides the three others.
     void showWindow(WindowKind kind);
     void showAbout();
+    // The mat board opens beside whichever working window is shown.
+    void showBoard();
     // Closes every working window, each running its close step once.
     void exitAll();
 
@@ -43,12 +47,15 @@ public:
     WrestlerScreen& wrestlerScreen() { return *wrestler_; }
     MatchScreen& matchScreen() { return *match_; }
     ScheduleScreen& scheduleScreen() { return *schedule_; }
+    CheckScreen& checkScreen() { return *check_; }
+    MatBoardScreen& boardScreen() { return *board_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
 
 private:
     void connectWindow(WorkingWindow& window);
     void windowClosing(WorkingWindow* window);
+    void prepareHandMatch(int wrestlerRow, int opponentRow);
 
     Meet& meet_;
     Dialogs& dialogs_;
@@ -57,6 +64,8 @@ private:
     std::unique_ptr<MatchScreen> match_;
     std::unique_ptr<ScheduleScreen> schedule_;
     std::unique_ptr<WrestlerScreen> wrestler_;
+    std::unique_ptr<CheckScreen> check_;
+    std::unique_ptr<MatBoardScreen> board_;
     QPointer<AboutScreen> about_;
     std::vector<WorkingWindow*> loadOrder_;
     std::set<WorkingWindow*> closeStepDone_;

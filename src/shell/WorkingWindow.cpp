@@ -27,12 +27,16 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
         { "mnuRoster", tr("&Roster"), WindowKind::Roster },
         { "mnuBout", tr("&Bout"), WindowKind::Bout },
         { "mnuMat", tr("&Mat"), WindowKind::Mat },
+        { "mnuCheck", tr("Meet &Check"), WindowKind::Check },
     };
     for (const auto& entry : entries) {
         auto* action = window->addAction(entry.caption);
         action->setObjectName(QString::fromLatin1(entry.name));
         connect(action, &QAction::triggered, this, [this, kind = entry.kind] { emit switchRequested(kind); });
     }
+    window->addSeparator();
+    auto* board = window->addAction(tr("Mat B&oard"), this, &WorkingWindow::boardRequested);
+    board->setObjectName(QStringLiteral("mnuBoard"));
 
     auto* about = menuBar()->addAction(tr("&About"), this, &WorkingWindow::aboutRequested);
     about->setObjectName(QStringLiteral("mnuAbout"));

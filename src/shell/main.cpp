@@ -4,6 +4,7 @@
 #include "shell/SplashScreen.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -12,7 +13,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Korvanda"));
 
     korvanda::Meet meet;
-    meet.directory = QCoreApplication::applicationDirPath().toStdString();
+    // Through QDir, so a folder name beyond the code page (Windows) stays whole.
+    meet.directory = QDir(QCoreApplication::applicationDirPath()).filesystemPath();
     korvanda::MessageBoxDialogs dialogs;
     korvanda::Shell shell(meet, dialogs);
 

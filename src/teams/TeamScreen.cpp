@@ -123,7 +123,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
 
 void TeamScreen::loadTeamList()
 {
-    QDir::setCurrent(QString::fromStdString(meet_.directory.string()));
+    QDir::setCurrent(QDir(meet_.directory).path());
     readTeamList(meet_);
     models_.refresh();
 }

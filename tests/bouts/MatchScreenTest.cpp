@@ -4,12 +4,15 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "support/FakeDialogs.h"
+#include "support/FakePrintChoices.h"
 #include "support/TempDir.h"
 #include "teams/TeamScreen.h"
 
 #include <QDate>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -28,6 +31,7 @@ class MatchScreenTest : public QObject {
         TempDir dir;
         Meet meet;
         FakeDialogs dialogs;
+        FakePrintChoices choices;
         TableModels models { meet };
         TeamScreen team { meet, models, dialogs };
         ScheduleScreen schedule;
@@ -43,6 +47,7 @@ class MatchScreenTest : public QObject {
                     + "\t1.0\tR\t\t\t\tGreen " + number + "\t10.0\t" + std::to_string(10 * n + 1) + "\t1.0\tG");
             }
             models.refresh();
+            screen.setPrintChoices(choices);
             screen.show();
         }
 
@@ -87,6 +92,8 @@ class MatchScreenTest : public QObject {
         }
         QString shownCell(int row, int column) { return boutView()->model()->index(row - 1, column).data().toString(); }
     };
+
+    static QString pathText(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
 
 private slots:
     void writeFilesWritesEveryListWithTodaysDate()
@@ -246,6 +253,52 @@ private slots:
         QVERIFY(f.dialogs.shown.empty());
     }
 
+    void printPreviewsEveryPageOfTheChosenListAndNothingElse()
+    {
+        Fixture f(3);
+        f.click("PrintButton");
+        QVERIFY(!f.screen.findChild<QPrintPreviewDialog*>());
+        f.choices.list = MeetList::BoutSheets;
+        f.click("PrintButton");
+        auto* preview = f.screen.findChild<QPrintPreviewDialog*>(u"PrintPreview"_s);
+        QVERIFY(preview);
+        QTRY_COMPARE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), 3);
+        preview->close();
+
+        Fixture none(0);
+        none.choices.list = MeetList::BoutList;
+        none.click("PrintButton");
+        none.click("ExportPdfButton");
+        QCOMPARE(none.dialogs.shown, std::vector<std::string>(2, "The Bout List is empty; there is nothing to print."));
+        QVERIFY(!none.screen.findChild<QPrintPreviewDialog*>());
+        QVERIFY(none.choices.suggestedFiles.isEmpty());
+    }
+
+    void exportPdfOffersTheMeetsFolderAndKeepsTheOldPdfWhenWritingFails()
+    {
+        Fixture f(2);
+        f.click("ExportPdfButton");
+        QVERIFY(f.choices.suggestedFiles.isEmpty());
+        f.choices.list = MeetList::BoutSheets;
+        f.click("ExportPdfButton");
+        QCOMPARE(f.choices.suggestedFiles, QStringList({ pathText(f.dir.path() / "BoutSheets.pdf") }));
+        QVERIFY(!f.dir.exists("BoutSheets.pdf"));
+
+        f.dir.write("Sheets.pdf", "old");
+        // Something in the way of the PDF's temporary copy.
+        std::filesystem::create_directory(f.dir.path() / "Sheets.pdf.new");
+        f.choices.file = pathText(f.dir.path() / "Sheets.pdf");
+        f.click("ExportPdfButton");
+        QCOMPARE(f.dialogs.warnings,
+            std::vector<std::string> { "Couldn't write " + (f.dir.path() / "Sheets.pdf").string()
+                + "; the folder may be read-only or the disk full." });
+        QCOMPARE(f.dir.read("Sheets.pdf"), std::string("old"));
+        std::filesystem::remove(f.dir.path() / "Sheets.pdf.new");
+        f.click("ExportPdfButton");
+        QVERIFY(f.dir.read("Sheets.pdf").starts_with("%PDF-"));
+        QCOMPARE(f.dialogs.shown.size(), std::size_t(1));
+    }
+
     void aResultCanBeEnteredWithTheKeyboardAlone()
     {
         Fixture f(2);
@@ -258,14 +311,15 @@ private slots:
         // an option group is one stop, its arrows choose within it.
         f.box(u"BoutNumberBox"_s)->setFocus();
         QStringList visited;
-        for (int k = 0; k < 13; ++k) {
+        for (int k = 0; k < 15; ++k) {
             visited.append(focused());
             press(Qt::Key_Tab);
         }
         QCOMPARE(visited,
             QStringList({ u"BoutNumberBox"_s, u"ResultsPointsBox1"_s, u"ResultsPointsBox2"_s, u"WinnerOption1"_s,
                 u"WinByOption1"_s, u"AcceptButton"_s, u"ClearButton"_s, u"RemoveLastButton"_s, u"ScheduleButton"_s,
-                u"ScheduleByWeightButton"_s, u"WriteFilesButton"_s, u"BoutGrid"_s, u"BoutNumberBox"_s }));
+                u"ScheduleByWeightButton"_s, u"WriteFilesButton"_s, u"PrintButton"_s, u"ExportPdfButton"_s,
+                u"BoutGrid"_s, u"BoutNumberBox"_s }));
 
         f.boutView()->setFocus();
         press(Qt::Key_Down);

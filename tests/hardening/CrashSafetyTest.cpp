@@ -12,13 +12,18 @@
 #include <cstdint>
 #include <set>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace korvanda;
 
 TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "killing a writer at a random moment needs fork and SIGKILL, which Windows does not have";
+#else
     FakeDialogs dialogs;
     Files version[2];
     for (int v = 0; v < 2; ++v) {
@@ -97,4 +102,5 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
             EXPECT_EQ(after.at(name), version[0].at(name)) << name;
         }
     }
+#endif
 }

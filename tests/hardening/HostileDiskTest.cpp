@@ -6,6 +6,8 @@
 
 #include "renumber/Generation.h"
 
+#include "support/HeldOpen.h"
+
 #include <gtest/gtest.h>
 
 using namespace korvanda;
@@ -60,15 +62,20 @@ Messages messagesWhenBroken(const std::string& broken, const fs::path& dir, bool
 } // namespace
 
 // Each file in turn replaced by a directory (which then cannot be read
-// either), or its temporary leading to /dev/full.
+// either), or its temporary leading to /dev/full where there is one.
 TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
 {
+#ifdef _WIN32
+    const std::vector<bool> ways = { true };
+#else
     ASSERT_TRUE(fs::exists("/dev/full"));
+    const std::vector<bool> ways = { true, false };
+#endif
     TempDir cleanDir;
     meetSoFar(cleanDir.path());
     nextVersion(cleanDir.path());
     const Files clean = filesIn(cleanDir.path());
-    for (const bool directory : { true, false })
+    for (const bool directory : ways)
         for (const std::string broken : { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak",
                  "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" }) {
             SCOPED_TRACE((directory ? "directory: " : "full device: ") + broken);
@@ -104,7 +111,44 @@ TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
         }
 }
 
-// The renumbering program's own safe write, on a full device.
+// Every file of the meet held open in turn, as an editor or a spreadsheet
+// holds a printed list or the restore file on Windows: the save names the
+// file, keeps its bytes and leaves no temporary; once it is closed the next
+// save goes through.
+TEST(HostileDiskTest, AFileHeldOpenByAnotherProgramKeepsItsBytes)
+{
+#ifndef _WIN32
+    GTEST_SKIP() << "only Windows keeps another program from replacing a file it holds open";
+#else
+    TempDir cleanDir;
+    meetSoFar(cleanDir.path());
+    nextVersion(cleanDir.path());
+    const Files clean = filesIn(cleanDir.path());
+    for (const std::string held : { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak", "Roster.Txt",
+             "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" }) {
+        SCOPED_TRACE("held open: " + held);
+        TempDir dir;
+        meetSoFar(dir.path());
+        const Files before = filesIn(dir.path());
+        {
+            const HeldOpen open(dir.path() / held);
+            EXPECT_EQ(nextVersion(dir.path()), messagesWhenBroken(held, dir.path(), false));
+        }
+        int temporaries = 0;
+        const Files after = filesIn(dir.path(), &temporaries);
+        EXPECT_EQ(temporaries, 0);
+        for (const auto& [name, bytes] : clean) {
+            EXPECT_EQ(after.at(name), name == held || name == backupName(held) ? before.at(name) : bytes) << name;
+        }
+        EXPECT_TRUE(nextVersion(dir.path()).empty());
+        const std::string source = held.ends_with(".Bak") ? held.substr(0, held.size() - 4) + ".Csv" : held;
+        EXPECT_EQ(filesIn(dir.path()).at(held), clean.at(source));
+    }
+#endif
+}
+
+// The renumbering program's own safe write, on a full device or, on
+// Windows, with the renumbered sheets open in an editor.
 TEST(HostileDiskTest, QuillonSaysWhichFileItCouldNotWrite)
 {
     using namespace quillon;
@@ -115,11 +159,17 @@ TEST(HostileDiskTest, QuillonSaysWhichFileItCouldNotWrite)
     map.set(12, 7);
     const std::string sheets = "_boutsheets_renumbered_v2.txt";
     dir.write(sheets, "earlier sheets");
-    fs::create_symlink("/dev/full", dir.path() / (sheets + ".new"));
-    const auto full = writeRenumberedSheets(directory, false, map);
-    EXPECT_EQ(full.outcome, SheetsOutcome::WriteFailed);
-    EXPECT_EQ(full.failure, "Couldn't write " + sheets + "; file may be in use.");
-    EXPECT_EQ(dir.read(sheets), "earlier sheets");
+    {
+#ifdef _WIN32
+        const HeldOpen open(dir.path() / sheets);
+#else
+        fs::create_symlink("/dev/full", dir.path() / (sheets + ".new"));
+#endif
+        const auto full = writeRenumberedSheets(directory, false, map);
+        EXPECT_EQ(full.outcome, SheetsOutcome::WriteFailed);
+        EXPECT_EQ(full.failure, "Couldn't write " + sheets + "; file may be in use.");
+        EXPECT_EQ(dir.read(sheets), "earlier sheets");
+    }
     EXPECT_EQ(writeRenumberedSheets(directory, false, map).outcome, SheetsOutcome::Written);
     EXPECT_EQ(dir.read(sheets), "  Bout 7  (KV#12)\r\n\r\n");
 }

@@ -46,8 +46,9 @@ private slots:
 
         shell.showWindow(WindowKind::Team);
         // Each entry is chosen on the window the step before showed.
-        const std::pair<const char*, QString> steps[] = { { "mnuRoster", "WrestlerScreen" },
-            { "mnuBout", "MatchScreen" }, { "mnuTeam", "TeamScreen" }, { "mnuMat", "ScheduleScreen" } };
+        const std::pair<const char*, QString> steps[]
+            = { { "mnuRoster", "WrestlerScreen" }, { "mnuBout", "MatchScreen" }, { "mnuCheck", "CheckScreen" },
+                  { "mnuTeam", "TeamScreen" }, { "mnuMat", "ScheduleScreen" } };
         for (const auto& [entry, shown] : steps) {
             child<QAction>(*visibleWindows().first(), entry)->trigger();
             QCOMPARE(visibleWindows().keys(), QStringList { shown });
@@ -112,7 +113,8 @@ private slots:
         // The team has a wrestler and no data file: Yes names it.
         const std::string unsaved
             = "Team Tigers has no usable data file, so its wrestlers were not saved to a team file.";
-        QCOMPARE(dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unsaved, unable, unable }));
+        QCOMPARE(
+            dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unsaved, unable, unable, unable }));
         QVERIFY(dir.exists("Teams.Csv"));
         QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
     }

@@ -88,6 +88,7 @@ private slots:
         QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster");
         QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid");
         QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1");
+        QTest::newRow("check") << int(WindowKind::Check) << QStringLiteral("ShortGrid");
     }
 
     void workingWindowsFitAndGrowWithTheirGrids()
@@ -118,10 +119,11 @@ private slots:
         Form1Services quiet;
         quiet.inform = [](QWidget*, const QString&) {};
         Form1 quillon(QString::fromStdString(run.dir.path().string()), quiet);
+        run.shell->showBoard();
         // Quillon at its fullest, with the sample boxes shown.
         quillon.findChild<QAbstractButton*>(QStringLiteral("Check1"))->click();
-        for (QWidget* window :
-            { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash), static_cast<QWidget*>(&quillon) }) {
+        for (QWidget* window : { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash),
+                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell->boardScreen()) }) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QString why = misfit(*window);

@@ -197,6 +197,16 @@ int main(int argc, char* argv[])
                 click(bouts, "WriteFilesButton");
                 return bouts;
             } },
+        { "meet-check.png",
+            [&]() -> QWidget& {
+                shell.showWindow(WindowKind::Check);
+                return shell.window(WindowKind::Check);
+            } },
+        { "mat-board.png",
+            [&]() -> QWidget& {
+                shell.showBoard();
+                return shell.boardScreen();
+            } },
         { "quillon.png",
             [&]() -> QWidget& {
                 QFile::copy(scratch.filePath(QStringLiteral("BoutSheets.Txt")),
