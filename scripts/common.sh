@@ -28,6 +28,9 @@ cache_launcher() {
 
 build_all() {
     install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
+    # The accessibility audit runs the real program on a virtual display
+    # with its own session bus and reads it as a screen reader would.
+    install_missing xvfb xauth dbus-daemon at-spi2-core python3-pyatspi matchbox-window-manager
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }

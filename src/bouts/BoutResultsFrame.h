@@ -30,6 +30,8 @@ public:
     void boutClicked(int row);
     void accept();
     void clear();
+    // Enter in the "Bout" box: the typed bout is chosen as by a click.
+    void chooseTypedBout();
 
     // The controls in the order the Tab key visits them.
     QList<QWidget*> tabStops() const;
@@ -37,6 +39,12 @@ public:
 signals:
     // The bout list may have changed; the views should show it.
     void boutsChanged();
+    // The director chose bout `row` by its number; the bout list follows
+    // and the frame is loaded with it, as after a click on that row.
+    void boutChosen(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Meet& meet_;

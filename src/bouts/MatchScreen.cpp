@@ -39,8 +39,17 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     auto* layout = new QHBoxLayout(central);
     boutGrid_ = new TableView(meet_.boutGrid, models_.boutGrid(), central);
     boutGrid_->setObjectName(QStringLiteral("BoutGrid"));
-    // Tab leaves the list for the results frame; the arrows move in it.
-    boutGrid_->setTabKeyNavigation(false);
+    boutGrid_->setAccessibleName(tr("Bout list"));
+    // Both wrestlers' columns carry the same captions, and a blank one
+    // opens each side.
+    QStringList spoken { tr("Bout"), tr("Mat") };
+    for (int wrestler = 1; wrestler <= 2; ++wrestler) {
+        spoken.append(tr("Wrestler %1").arg(wrestler));
+        for (const QString& caption :
+            { tr("Name"), tr("Age"), tr("Weight"), tr("Skill"), tr("Team"), tr("Pts."), tr("Winner") })
+            spoken.append(tr("%1, wrestler %2").arg(caption).arg(wrestler));
+    }
+    models_.boutGrid().setSpokenCaptions(spoken);
     layout->addWidget(boutGrid_, 1);
 
     auto* side = new QVBoxLayout;
@@ -56,6 +65,10 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     auto* exportPdfButton = namedButton("ExportPdfButton", tr("Export PDF..."), central);
     for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton })
         side->addWidget(b);
+    removeLastButton->setAccessibleDescription(tr("Removes the last bout of the list after asking"));
+    scheduleButton->setAccessibleDescription(tr("Deals the bouts to the mats in turn"));
+    byWeightButton->setAccessibleDescription(tr("Gives the lightest bouts to mat 1, the next to mat 2, and so on"));
+    writeFilesButton->setAccessibleDescription(tr("Writes the roster, bout list, score list, bout sheets and tally"));
     side->addStretch();
 
     setCentralWidget(central);
@@ -69,6 +82,11 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     connect(boutGrid_, &TableView::rowClicked, results_, &BoutResultsFrame::boutClicked);
+    connect(results_, &BoutResultsFrame::boutChosen, this, [this](int row) {
+        meet_.boutGrid.setCurrentRow(row);
+        boutGrid_->showCurrentRow();
+        results_->boutClicked(row);
+    });
     connect(results_, &BoutResultsFrame::boutsChanged, &models_, &TableModels::refresh);
     connect(removeLastButton, &QPushButton::clicked, this, &MatchScreen::removeLast);
     connect(scheduleButton, &QPushButton::clicked, this, [this] { scheduleMats(false); });

@@ -98,6 +98,18 @@ ResultEntry selectBout(const Table& boutGrid, int row, ResultEntry shown)
     return shown;
 }
 
+int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Dialogs& dialogs)
+{
+    if (!isNumber(boutNumberText)) {
+        dialogs.inform("Bout number is blank");
+        return 0;
+    }
+    const int bout = boutRowOf(boutGrid, boutNumberText);
+    if (bout == 0)
+        dialogs.inform("Bad bout number. Correct and retry.");
+    return bout;
+}
+
 bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
 {
     if (entry.winner != 1 && entry.winner != 2)

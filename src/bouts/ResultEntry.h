@@ -44,6 +44,11 @@ struct ResultEntry {
 // was. A row outside the bouts changes nothing.
 ResultEntry selectBout(const Table& boutGrid, int row, ResultEntry shown);
 
+// Enter in the "Bout" box: the bout row the typed number names, to be
+// chosen as a click on that row chooses it. A text that names no bout is
+// reported as "Accept" reports it, and gives 0.
+int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Dialogs& dialogs);
+
 // "Accept": checks the entry and, when every check passes, writes it into
 // the bout's row and clears the entry. A check that fails shows its message
 // and the later checks still run, so one Accept may show several. A blank

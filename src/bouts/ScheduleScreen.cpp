@@ -44,20 +44,24 @@ ScheduleScreen::ScheduleScreen(QWidget* parent)
 {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("MatScrollArea"));
+    scroll->setAccessibleName(tr("Mat Schedule"));
     canvas_ = new QWidget;
     canvas_->setObjectName(QStringLiteral("MatCanvas"));
     marks_ = new MarkedBoutDelegate(this);
     for (int m = 1; m <= maxMats; ++m) {
         auto* model = new TableModel(schedule_.mat(m), this);
+        model->setSpokenCaptions({ tr("Bout"), tr("Red"), tr("Team, red"), tr("Green"), tr("Team, green") });
         auto* view = new TableView(schedule_.mat(m), *model, canvas_);
         view->setObjectName(QStringLiteral("ScheduleGrid%1").arg(m));
-        view->setTabKeyNavigation(false);
         view->setItemDelegate(marks_);
         // The names share what the narrow bout and team columns leave of
         // the table's width, so a mat's bouts read without scrolling sideways.
         for (const int nameColumn : { 1, 3 })
             view->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
         auto* label = new QLabel(toQt(matCaption(m)), canvas_);
+        // A listener hears which mat a list is for, as the caption above it shows.
+        view->setAccessibleName(label->text());
+        view->setAccessibleDescription(tr("The bouts on this mat in the order they are wrestled"));
         label->setObjectName(QStringLiteral("MatLabel%1").arg(m));
         models_[slot(m)] = model;
         views_[slot(m)] = view;

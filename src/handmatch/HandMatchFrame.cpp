@@ -35,6 +35,7 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
     gridModel_ = new TableModel(list_.grid(), this);
     grid_ = new TableView(list_.grid(), *gridModel_, this);
     grid_->setObjectName(QStringLiteral("HandMatchGrid"));
+    grid_->setAccessibleName(tr("Hand Match, wrestlers"));
     grid_->setToolTip(tr("Click a row to put the wrestler shown in the editor there"));
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height()
         + 2 * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth() + 2);
@@ -49,7 +50,11 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
     boutNumber_ = new QLineEdit(this);
     boutNumber_->setObjectName(QStringLiteral("HandMatchEditBoutNumber"));
     boutNumber_->setMaximumWidth(60);
-    boutNumber_->setAccessibleName(tr("Bout number"));
+    boutNumber_->setAccessibleName(tr("Bout number to edit"));
+    add->setAccessibleName(tr("Add hand-match bout"));
+    cancelButton->setAccessibleName(tr("Cancel hand match"));
+    add->setAccessibleDescription(tr("Makes a bout of the two wrestlers in the list"));
+    cancelButton->setAccessibleDescription(tr("Empties the list of the two wrestlers"));
 
     layout->addWidget(findBest_, 1, 0, 1, 2);
     layout->addWidget(add, 2, 0);

@@ -2,6 +2,7 @@
 
 #include "meet/QtText.h"
 #include "shell/NamedControls.h"
+#include "shell/SpokenNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +53,14 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     grid->addWidget(new QLabel(tr("Max."), this), 1, 2, Qt::AlignCenter);
     QCheckBox* rowChecks[] = { age_, weight_, skill_ };
     const QString units[] = { tr("Years"), tr("%"), tr("Levels") };
+    const QString criteria[] = { tr("age"), tr("weight"), tr("skill") };
     for (int row = 0; row < 3; ++row) {
+        // The roster editor beside has boxes of the same captions.
+        nameAfterLabel(rowChecks[row], rowChecks[row]->text(), tr("criterion"),
+            tr("Pairs are held to the %1 limits only when this is checked").arg(criteria[row]));
+        nameAfterLabel(limits_[static_cast<std::size_t>(2 * row)], rowChecks[row]->text(), tr("ideal difference"));
+        nameAfterLabel(
+            limits_[static_cast<std::size_t>(2 * row + 1)], rowChecks[row]->text(), tr("maximum difference"));
         grid->addWidget(rowChecks[row], row + 2, 0);
         grid->addWidget(limits_[static_cast<std::size_t>(2 * row)], row + 2, 1);
         grid->addWidget(limits_[static_cast<std::size_t>(2 * row + 1)], row + 2, 2);
@@ -64,6 +72,8 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     minLabel->setBuddy(limits_[static_cast<std::size_t>(LimitBox::MinBouts)]);
     auto* maxLabel = new QLabel(tr("Max Bouts"), this);
     maxLabel->setBuddy(limits_[static_cast<std::size_t>(LimitBox::MaxBouts)]);
+    nameAfterLabel(limits_[static_cast<std::size_t>(LimitBox::MinBouts)], minLabel->text());
+    nameAfterLabel(limits_[static_cast<std::size_t>(LimitBox::MaxBouts)], maxLabel->text());
     grid->addWidget(minLabel, 6, 0);
     grid->addWidget(limits_[static_cast<std::size_t>(LimitBox::MinBouts)], 6, 1);
     grid->addWidget(maxLabel, 7, 0);
@@ -72,12 +82,19 @@ AutoMatchFrame::AutoMatchFrame(Dialogs& dialogs, QWidget* parent)
     auto* match = new QPushButton(tr("Match"), this);
     match->setObjectName(QStringLiteral("AutoGoButton"));
     match->setAutoDefault(false);
+    match->setAccessibleDescription(tr("Pairs the wrestlers into bouts within these limits"));
     grid->addWidget(match, 6, 2, 2, 2);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("AutoMatchProgressBar"));
     progress_->setRange(0, 100);
     progress_->setValue(0);
     grid->addWidget(progress_, 8, 0, 1, 4);
+
+    // Row by row as the frame reads: each criterion, then its two limits.
+    const QList<QWidget*> tabStops { age_, limits_[0], limits_[1], weight_, limits_[2], limits_[3], skill_, limits_[4],
+        limits_[5], composite_, sameTeam_, limits_[6], limits_[7], match };
+    for (qsizetype k = 1; k < tabStops.size(); ++k)
+        setTabOrder(tabStops[k - 1], tabStops[k]);
 
     connect(match, &QPushButton::clicked, this, &AutoMatchFrame::matchClicked);
 }

@@ -32,12 +32,14 @@ QVariant TableModel::data(const QModelIndex& index, int role) const
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant(tr("Row %1").arg(section + 1));
     if (table_.rowCount() == 0 || section >= table_.columnCount())
         return {};
+    if (role == Qt::AccessibleTextRole && section < spokenCaptions_.size())
+        return spokenCaptions_[section];
     return toQt(table_.cell(0, section)).trimmed();
 }
 

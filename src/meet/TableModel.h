@@ -23,10 +23,15 @@ public:
 
     const Table& table() const { return table_; }
 
+    // What a listener hears for each column where the captions alone are
+    // blank or repeated; columns past the list are heard by their captions.
+    void setSpokenCaptions(const QStringList& captions) { spokenCaptions_ = captions; }
+
 private:
     const Table& table_;
     int shownRows_ = 0;
     int shownColumns_ = 0;
+    QStringList spokenCaptions_;
 };
 
 } // namespace korvanda

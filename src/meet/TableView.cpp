@@ -17,6 +17,8 @@ TableView::TableView(Table& table, TableModel& model, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
+    // Tab leaves a grid for the next control; the arrows move within it.
+    setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (releaseEndsDoubleClick_) {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -96,6 +97,9 @@ Form1Services Form1Services::platform()
     };
     services.openInViewer = openInPlatformViewer;
     services.endProgram = [] { QCoreApplication::exit(1); };
+    services.chooseFolder = [](QWidget* parent, const QString& startFolder) {
+        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Folder of the Bout Sheets"), startFolder);
+    };
     return services;
 }
 
@@ -129,6 +133,8 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     command1_ = makeButton(this, "Command1", "Open Renumbered Bout Sheets");
     command3_ = makeButton(this, "Command3", "Open Current Bout List");
     command4_ = makeButton(this, "Command4", "About");
+    auto* folderButton = makeButton(this, "FolderButton", "Folder...");
+    folderLabel_ = makeLabel(this, "FolderLabel", QDir::toNativeSeparators(directory));
     command1_->hide();
     command3_->hide();
 
@@ -145,6 +151,10 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     text1_ = makeSampleBox(this, "Text1");
     text2_ = makeSampleBox(this, "Text2");
     text3_ = makeSampleBox(this, "Text3");
+    // The samples sit under labels that change, so their names say what they hold.
+    text1_->setAccessibleName(QStringLiteral("Sample of the bout number mapping"));
+    text2_->setAccessibleName(QStringLiteral("Sample of the bout sheets read"));
+    text3_->setAccessibleName(QStringLiteral("Sample of the renumbered bout sheets"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(command2_);
@@ -165,8 +175,13 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     samples->setColumnStretch(2, 3);
     samples->setRowStretch(1, 1);
 
+    auto* folder = new QHBoxLayout;
+    folder->addWidget(folderButton);
+    folder->addWidget(folderLabel_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label8);
+    layout->addLayout(folder);
     layout->addWidget(label2);
     layout->addWidget(label3);
     layout->addWidget(label5);
@@ -185,6 +200,40 @@ Form1::Form1(const QString& directory, Form1Services services, QWidget* parent)
     connect(
         command4_, &QPushButton::clicked, this, [this] { services_.inform(this, fromBytes(quillon::aboutMessage())); });
     connect(check1_, &QCheckBox::toggled, this, &Form1::showSample);
+    connect(folderButton, &QPushButton::clicked, this, &Form1::chooseFolder);
+}
+
+bool Form1::changeFolder(const QString& directory)
+{
+    const quillon::ProgramDirectory next(std::filesystem::path(directory.toStdU16String()),
+        QDir::toNativeSeparators(directory).toLatin1().toStdString());
+    const std::string problem = quillon::folderProblem(next);
+    if (!problem.empty()) {
+        services_.inform(this, fromBytes(problem));
+        return false;
+    }
+    directoryText_ = directory;
+    directory_ = next;
+    folderLabel_->setText(QDir::toNativeSeparators(directory));
+    // The mappings and results of the folder left behind mean nothing here.
+    boutMap_ = {};
+    command1_->hide();
+    command3_->hide();
+    for (auto* label : { label1_, label4_, label6_, label7_ })
+        label->clear();
+    for (auto* box : { text1_, text2_, text3_ })
+        box->clear();
+    showSample(sampleOn());
+    return true;
+}
+
+void Form1::chooseFolder()
+{
+    if (!services_.chooseFolder)
+        return;
+    const QString chosen = services_.chooseFolder(this, directoryText_);
+    if (!chosen.isEmpty())
+        changeFolder(chosen);
 }
 
 bool Form1::sampleOn() const

@@ -23,6 +23,8 @@ struct Form1Services {
     std::function<bool(const QString& directory, const QString& fileName)> openInViewer;
     // Ends the program once the current click is handled.
     std::function<void()> endProgram;
+    // Asks for the folder of the files; the empty text when cancelled.
+    std::function<QString(QWidget* parent, const QString& startFolder)> chooseFolder;
 
     // Real message boxes, the system's viewer and a real end.
     static Form1Services platform();
@@ -36,7 +38,13 @@ public:
     explicit Form1(
         const QString& directory, Form1Services services = Form1Services::platform(), QWidget* parent = nullptr);
 
+    // Works on the files of `directory` from now on, as a start there would;
+    // a folder that cannot be used is named in a message and the window
+    // stays where it was. False then.
+    bool changeFolder(const QString& directory);
+
 private:
+    void chooseFolder();
     void generate();
     void showSample(bool on);
     void openFile(quillon::ViewedFile which);
@@ -64,4 +72,5 @@ private:
     QLabel* label9_;
     QLabel* label10_;
     QLabel* label11_;
+    QLabel* folderLabel_;
 };

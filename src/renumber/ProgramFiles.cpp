@@ -39,6 +39,29 @@ ProgramDirectory::ProgramDirectory(std::filesystem::path path, std::string shown
 {
 }
 
+std::string folderProblem(const ProgramDirectory& directory)
+{
+    const std::string named = "\"" + directory.shown() + "\"";
+    std::error_code error;
+    const auto status = std::filesystem::status(directory.path(), error);
+    if (!std::filesystem::exists(status))
+        return "The folder " + named + " does not exist.";
+    if (!std::filesystem::is_directory(status))
+        return named + " is a file, not a folder.";
+    // Only a real file proves the renumbered sheets can be written there,
+    // whatever the permissions say to an administrator.
+    const auto probe = directory.path() / "QuillonWriteCheck.tmp";
+    if (std::filesystem::exists(probe, error))
+        return {};
+    bool written = false;
+    {
+        std::ofstream out(probe, std::ios::binary);
+        written = out.good() && out.put('\n').flush().good();
+    }
+    std::filesystem::remove(probe, error);
+    return written ? std::string() : "The folder " + named + " cannot be written.";
+}
+
 std::string ProgramDirectory::shownFile(std::string_view name) const
 {
     std::string text = shown_;

@@ -30,6 +30,10 @@ private:
     std::string shown_;
 };
 
+// Why the files cannot be worked on in `directory` (it is missing, not a
+// folder, or takes no new file), naming it; the empty text when they can.
+std::string folderProblem(const ProgramDirectory& directory);
+
 // The whole file; a file that cannot be read gives what was read of it,
 // a missing file the empty text.
 std::string loadFile(const std::filesystem::path& path);

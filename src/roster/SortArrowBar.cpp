@@ -17,6 +17,10 @@ SortArrowBar::SortArrowBar(QTableView& view, int columns, QWidget* parent)
         auto* arrows = new UpDownButtons(Qt::Horizontal, this);
         arrows->setObjectName(QStringLiteral("RosterSortButton%1").arg(c));
         arrows->setToolTip(tr("Sort by this column: down for ascending, up for descending"));
+        const QString column = view_.model()->headerData(c, Qt::Horizontal).toString().simplified();
+        arrows->nameArrows(tr("Sort by %1, descending").arg(column), tr("Sort by %1, ascending").arg(column),
+            tr("Sorts the roster on the %1 column, largest first").arg(column),
+            tr("Sorts the roster on the %1 column, smallest first").arg(column));
         connect(arrows, &UpDownButtons::down, this, [this, c] { emit sortRequested(c, true); });
         connect(arrows, &UpDownButtons::up, this, [this, c] { emit sortRequested(c, false); });
         arrows_[static_cast<std::size_t>(c)] = arrows;

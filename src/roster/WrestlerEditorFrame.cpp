@@ -59,6 +59,7 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
     team_ = namedBox("TeamBox", this);
     present_ = new QCheckBox(tr("Here"), this);
     present_->setObjectName(QStringLiteral("PresentCheck"));
+    present_->setAccessibleDescription(tr("The wrestler is present at the meet"));
     bouts_ = namedBox("BoutsBox", this);
     bouts_->setReadOnly(true);
     form->addRow(tr("Name"), name_);
@@ -79,6 +80,15 @@ WrestlerEditorFrame::WrestlerEditorFrame(Meet& meet, Dialogs& dialogs, QWidget* 
     buttons->addWidget(replace, 0, 1);
     buttons->addWidget(remove, 1, 0);
     buttons->addWidget(cancelButton, 1, 1);
+    // The hand-match panel beside has its own Add and Cancel.
+    add->setAccessibleName(tr("Add wrestler"));
+    replace->setAccessibleName(tr("Replace wrestler"));
+    remove->setAccessibleName(tr("Delete wrestler"));
+    cancelButton->setAccessibleName(tr("Cancel wrestler edit"));
+    add->setAccessibleDescription(tr("Adds the wrestler in the boxes to the roster"));
+    replace->setAccessibleDescription(tr("Puts the wrestler in the boxes in place of the chosen row"));
+    remove->setAccessibleDescription(tr("Takes the chosen wrestler off the roster"));
+    cancelButton->setAccessibleDescription(tr("Empties the boxes"));
     form->addRow(buttons);
 
     for (auto* numeric : { age_, weight_, skill_ })

@@ -38,6 +38,7 @@ WrestlerScreen::WrestlerScreen(
     auto* left = new QVBoxLayout;
     roster_ = new TableView(meet_.roster, models_.roster(), central);
     roster_->setObjectName(QStringLiteral("Roster"));
+    roster_->setAccessibleName(tr("Roster"));
     auto* arrows = new SortArrowBar(*roster_, meet_.roster.columnCount(), central);
     left->addWidget(arrows);
     left->addWidget(roster_, 1);

@@ -2,6 +2,8 @@
 
 #include "shell/WindowPlacement.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -27,8 +29,11 @@ AboutScreen::AboutScreen(QWidget* parent)
                        "without any warranty.</p>"
                        "<p>The meet is saved to Restore.Csv after most changes; use Restore on the team list "
                        "to take an interrupted meet up again.</p>"));
+    notice->setAccessibleName(tr("About Korvanda, notice"));
     layout->addWidget(notice);
     WindowPlacement::keep(*this, { 520, 380 });
+    // It is read and put away, like a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 } // namespace korvanda

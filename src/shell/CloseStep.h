@@ -13,4 +13,9 @@ struct Meet;
 // flag, so after No the next window to close asks again.
 void closeStep(Meet& meet, Dialogs& dialogs, const std::function<void()>& saveSettings);
 
+// The close step before another meet is opened in its place: the save
+// question gets a Cancel, which keeps this meet open with nothing written
+// (not even the settings) and returns false.
+bool closeStepBeforeSwitch(Meet& meet, Dialogs& dialogs, const std::function<void()>& saveSettings);
+
 } // namespace korvanda

@@ -35,4 +35,20 @@ bool MessageBoxDialogs::ask(const std::string& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer MessageBoxDialogs::askWithCancel(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvanda"), toQt(text),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, frontWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 } // namespace korvanda

@@ -10,6 +10,7 @@ public:
     void inform(const std::string& text) override;
     void warn(const std::string& text) override;
     bool ask(const std::string& text) override;
+    Answer askWithCancel(const std::string& text) override;
 };
 
 } // namespace korvanda

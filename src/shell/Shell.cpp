@@ -12,6 +12,8 @@
 #include "shell/SettingsControls.h"
 #include "teams/TeamScreen.h"
 
+#include <QDir>
+
 namespace korvanda {
 
 Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
@@ -41,8 +43,12 @@ void Shell::loadWindows()
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
-    for (auto* window : loadOrder_)
+    const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
+    const QString meetName = QDir(folder).dirName();
+    for (auto* window : loadOrder_) {
         connectWindow(*window);
+        window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
+    }
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -54,6 +60,9 @@ void Shell::connectWindow(WorkingWindow& window)
     connect(&window, &WorkingWindow::boardRequested, this, &Shell::showBoard);
     connect(&window, &WorkingWindow::exitRequested, this, &Shell::exitAll);
     connect(&window, &WorkingWindow::closing, this, &Shell::windowClosing);
+    connect(&window, &WorkingWindow::newMeetRequested, this, &Shell::newMeetRequested);
+    connect(&window, &WorkingWindow::openMeetRequested, this, &Shell::openMeetRequested);
+    connect(&window, &WorkingWindow::openRecentRequested, this, &Shell::openRecentRequested);
 }
 
 WorkingWindow& Shell::window(WindowKind kind)
@@ -120,6 +129,21 @@ void Shell::prepareHandMatch(int wrestlerRow, int opponentRow)
 {
     wrestler_->prepareHandMatch(wrestlerRow, opponentRow);
     showWindow(WindowKind::Roster);
+}
+
+bool Shell::closeBeforeSwitch()
+{
+    return closeStepBeforeSwitch(meet_, dialogs_, saveSettings_);
+}
+
+void Shell::hideAll()
+{
+    for (auto* window : loadOrder_)
+        window->hide();
+    if (about_)
+        about_->close();
+    if (board_)
+        board_->hide();
 }
 
 void Shell::windowClosing(WorkingWindow* window)

@@ -23,7 +23,7 @@ class TeamScreen;
 class WrestlerScreen;
 struct Meet;
 
-// Owns the four working windows for the whole run, shows one at a time,
+// Owns the four working windows of the open meet, shows one at a time,
 // and closes them all together through their close steps.
 class Shell : public QObject {
     Q_OBJECT
@@ -42,6 +42,11 @@ public:
     void showBoard();
     // Closes every working window, each running its close step once.
     void exitAll();
+    // The close step before another meet takes this one's place; false when
+    // the director cancelled and this meet stays open.
+    bool closeBeforeSwitch();
+    // Hides every window of this meet for good, without a close step.
+    void hideAll();
 
     TeamScreen& teamScreen() { return *team_; }
     WrestlerScreen& wrestlerScreen() { return *wrestler_; }
@@ -51,6 +56,11 @@ public:
     MatBoardScreen& boardScreen() { return *board_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
+
+signals:
+    void newMeetRequested();
+    void openMeetRequested();
+    void openRecentRequested(const QString& folder);
 
 private:
     void connectWindow(WorkingWindow& window);

@@ -12,20 +12,29 @@ UpDownButtons::UpDownButtons(Qt::Orientation orientation, QWidget* parent)
                                                : static_cast<QBoxLayout*>(new QHBoxLayout(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* upButton = new QToolButton(this);
-    upButton->setObjectName(QStringLiteral("up"));
-    upButton->setArrowType(Qt::UpArrow);
-    upButton->setAccessibleName(tr("Up"));
-    auto* downButton = new QToolButton(this);
-    downButton->setObjectName(QStringLiteral("down"));
-    downButton->setArrowType(Qt::DownArrow);
-    downButton->setAccessibleName(tr("Down"));
-    for (auto* button : { upButton, downButton })
+    upButton_ = new QToolButton(this);
+    upButton_->setObjectName(QStringLiteral("up"));
+    upButton_->setArrowType(Qt::UpArrow);
+    upButton_->setAccessibleName(tr("Up"));
+    downButton_ = new QToolButton(this);
+    downButton_->setObjectName(QStringLiteral("down"));
+    downButton_->setArrowType(Qt::DownArrow);
+    downButton_->setAccessibleName(tr("Down"));
+    for (auto* button : { upButton_, downButton_ })
         button->setFixedSize(18, 14);
-    layout->addWidget(upButton);
-    layout->addWidget(downButton);
-    connect(upButton, &QToolButton::clicked, this, &UpDownButtons::up);
-    connect(downButton, &QToolButton::clicked, this, &UpDownButtons::down);
+    layout->addWidget(upButton_);
+    layout->addWidget(downButton_);
+    connect(upButton_, &QToolButton::clicked, this, &UpDownButtons::up);
+    connect(downButton_, &QToolButton::clicked, this, &UpDownButtons::down);
+}
+
+void UpDownButtons::nameArrows(
+    const QString& upName, const QString& downName, const QString& upDescription, const QString& downDescription)
+{
+    upButton_->setAccessibleName(upName);
+    downButton_->setAccessibleName(downName);
+    upButton_->setAccessibleDescription(upDescription);
+    downButton_->setAccessibleDescription(downDescription);
 }
 
 } // namespace korvanda

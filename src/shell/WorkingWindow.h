@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 namespace korvanda {
 
 enum class WindowKind { Team, Roster, Bout, Mat, Check };
@@ -13,17 +15,30 @@ class WorkingWindow : public QMainWindow {
 public:
     WorkingWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
 
+    // The title becomes the caption and the meet folder's name, so the
+    // director always sees which meet is open.
+    void showMeetName(const QString& meetName);
+
 signals:
     void switchRequested(korvanda::WindowKind kind);
     void aboutRequested();
     // The mat board for the gym, which stays open beside the working windows.
     void boardRequested();
     void exitRequested();
+    void newMeetRequested();
+    void openMeetRequested();
+    void openRecentRequested(const QString& folder);
     // The window is about to go; the shell runs its close step.
     void closing(korvanda::WorkingWindow* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fillRecentMenu();
+
+    QString caption_;
+    QMenu* recentMenu_;
 };
 
 } // namespace korvanda

@@ -1,29 +1,37 @@
-#include "meet/Meet.h"
+#include "folders/MeetFolders.h"
 #include "shell/MessageBoxDialogs.h"
-#include "shell/Shell.h"
 #include "shell/SplashScreen.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvanda"));
     QApplication::setOrganizationName(QStringLiteral("Korvanda"));
+    QApplication::setApplicationVersion(QStringLiteral("0.10"));
 
-    korvanda::Meet meet;
-    // Through QDir, so a folder name beyond the code page (Windows) stays whole.
-    meet.directory = QDir(QCoreApplication::applicationDirPath()).filesystemPath();
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(QStringLiteral("Runs a youth wrestling meet."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("meet-folder"),
+        QStringLiteral("The folder that holds the meet's files; without it, the meet opened last."),
+        QStringLiteral("[MEET_FOLDER]"));
+    arguments.process(app);
+
     korvanda::MessageBoxDialogs dialogs;
-    korvanda::Shell shell(meet, dialogs);
+    korvanda::MeetFolders folders(dialogs, korvanda::chooseFolderInDialog, korvanda::MeetLocations::ofThisProgram());
+    const QString folder = folders.startFolder(arguments.positionalArguments().value(0));
+    if (folder.isEmpty())
+        return 1;
 
     // The splash's timer starts now; the windows load behind it.
     auto* splash = new korvanda::SplashScreen;
     splash->setAttribute(Qt::WA_DeleteOnClose);
-    shell.loadWindows();
-    QObject::connect(
-        splash, &korvanda::SplashScreen::finished, &shell, [&shell] { shell.showWindow(korvanda::WindowKind::Team); });
+    folders.open(folder);
+    QObject::connect(splash, &korvanda::SplashScreen::finished, &folders, &korvanda::MeetFolders::showTeamWindow);
     splash->show();
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "shell/NamedControls.h"
+#include "shell/SpokenNames.h"
 #include "shell/UpDownButtons.h"
 #include "shell/WindowPlacement.h"
 #include "teams/RosterImport.h"
@@ -36,6 +37,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
 
     teamList_ = new TableView(meet_.teamList, models_.teamList(), central);
     teamList_->setObjectName(QStringLiteral("TeamList"));
+    teamList_->setAccessibleName(tr("Team list"));
     layout->addWidget(teamList_, 1);
 
     auto* side = new QVBoxLayout;
@@ -50,6 +52,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
         boxes_[k] = new QLineEdit(editFrame);
         boxes_[k]->setObjectName(QString::fromLatin1(names[k]));
         form->addRow(labels[k], boxes_[k]);
+        nameAfterLabel(boxes_[k], labels[k]);
     }
     // Adding a team checks nothing, so the director is told here, while
     // typing, that such a team's wrestlers would end up in no file.
@@ -66,6 +69,10 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* clear = namedButton("ClearButton", tr("Clear"), editFrame);
     for (auto* b : { add, replace, remove, clear })
         editButtons->addWidget(b);
+    add->setAccessibleDescription(tr("Adds the team in the boxes to the list"));
+    replace->setAccessibleDescription(tr("Puts the team in the boxes in place of the chosen row"));
+    remove->setAccessibleDescription(tr("Takes the chosen team off the list"));
+    clear->setAccessibleDescription(tr("Empties the four boxes"));
     form->addRow(editButtons);
     side->addWidget(editFrame);
 
@@ -84,8 +91,11 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     numMats_->setMaximumWidth(40);
     auto* matsLabel = new QLabel(tr("Mats"), options);
     matsLabel->setBuddy(numMats_);
+    nameAfterLabel(numMats_, matsLabel->text(), {}, tr("The number of mats, 1 to 6"));
     auto* upDown = new UpDownButtons(Qt::Vertical, options);
     upDown->setObjectName(QStringLiteral("NumMatsUpDn"));
+    upDown->nameArrows(
+        tr("Mats, one more"), tr("Mats, one fewer"), tr("Adds a mat, up to 6"), tr("Takes a mat away, down to 1"));
     matsRow->addWidget(matsLabel);
     matsRow->addWidget(numMats_);
     matsRow->addWidget(upDown);
@@ -99,6 +109,11 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* load = namedButton("LoadRostersButton", tr("  Load Rosters"), process);
     auto* save = namedButton("SaveButton", tr("Save List"), process);
     auto* restoreButton = namedButton("RestoreButton", tr("Restore"), process);
+    // The caption's leading spaces are only room for the eye.
+    load->setAccessibleName(shownWords(load->text()));
+    load->setAccessibleDescription(tr("Reads every team's roster and opens the roster window"));
+    save->setAccessibleDescription(tr("Writes the team list and the team files"));
+    restoreButton->setAccessibleDescription(tr("Takes the meet up again from the restore file"));
     processLayout->addWidget(load);
     processLayout->addWidget(save);
     processLayout->addWidget(restoreButton);

@@ -3,6 +3,7 @@
 #include "meet/Meet.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
+#include "shell/SpokenNames.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrintChoices.h"
 #include "support/TempDir.h"
@@ -169,7 +170,7 @@ private slots:
 
         f.clickRow(1);
         QCOMPARE(f.chosen(), QStringList({ u"WinByOption4"_s, u"WinnerOption2"_s }));
-        QCOMPARE(f.option(u"WinByOption4"_s)->text(), u"Majority Decision"_s);
+        QCOMPARE(shownWords(f.option(u"WinByOption4"_s)->text()), u"Majority Decision"_s);
         QCOMPARE(f.box(u"ResultsPointsBox2"_s)->text(), u"10"_s);
         f.clickRow(2);
         QCOMPARE(f.chosen(), QStringList({ u"WinByOption6"_s }));

@@ -89,3 +89,23 @@ TEST(ResultEntryTest, SelectBoutShowsTheStoredResult)
     EXPECT_EQ(selectBout(bouts, 0, earlier), earlier) << "the header row is no bout";
     EXPECT_EQ(selectBout(bouts, 7, earlier), earlier);
 }
+
+// Enter in the "Bout" box names a bout as Accept reads the number, and
+// reports what names none with Accept's own words.
+TEST(ResultEntryTest, TypedBoutNumberChoosesABoutOrSaysWhyNot)
+{
+    Table bouts = Meet().boutGrid;
+    bouts.setRowCount(1);
+    for (int n = 1; n <= 3; ++n)
+        bouts.appendRow(std::to_string(n) + "\t1\t\tAnn");
+    const char* badBout = "Bad bout number. Correct and retry.";
+    const char* blank = "Bout number is blank";
+    const std::tuple<const char*, int, Lines> cases[]
+        = { { "2", 2, {} }, { " 3 ", 3, {} }, { "2.5", 2, {} }, { "1.5", 2, {} }, { "", 0, { blank } },
+              { "two", 0, { blank } }, { "0", 0, { badBout } }, { "4", 0, { badBout } }, { "-1", 0, { badBout } } };
+    for (const auto& [typed, row, messages] : cases) {
+        FakeDialogs dialogs;
+        EXPECT_EQ(chooseTypedBout(bouts, typed, dialogs), row) << typed;
+        EXPECT_EQ(dialogs.shown, messages) << typed;
+    }
+}

@@ -53,7 +53,7 @@ private slots:
                     viewed << QDir(directory).filePath(fileName);
                     return viewerStarts;
                 },
-                [&] { ++ends; } });
+                [&] { ++ends; }, {} });
         form.show();
         for (const char* hidden : { "Command1", "Command3", "Text1", "Text2", "Text3" })
             QVERIFY2(!control(form, hidden)->isVisible(), hidden);
@@ -100,6 +100,55 @@ private slots:
         click(form, "Command2");
         QCOMPARE(ends, 1);
         QVERIFY(messages.last().contains("same directory (" + QDir::toNativeSeparators(path) + ")"));
+    }
+
+    // "Folder..." moves the window to another folder's files, as a start
+    // there would; a folder it cannot use is named and the window stays.
+    void folderChosenOrRefused()
+    {
+        TempDir first, second;
+        for (const TempDir* dir : { &first, &second }) {
+            dir->write("_current_meet_v2.txt", "Bout Mat KV\r\n7   2   12\r\n");
+            dir->write("boutsheets.txt", "Riverside\r\n  Bout 12\r\n");
+        }
+        second.write("_current_meet_v2.txt", "Bout Mat KV\r\n");
+        first.write("Notes.Txt", "x");
+        const QString start = QString::fromStdString(first.path().string());
+        const QString next = QString::fromStdString(second.path().string());
+        QStringList messages, choices;
+        Form1 form(start,
+            { [&](QWidget*, const QString& message) { messages << message; },
+                [](const QString&, const QString&) { return true; }, [] {},
+                [&](QWidget*, const QString&) { return choices.isEmpty() ? QString() : choices.takeFirst(); } });
+        form.show();
+        click(form, "Command2");
+        QVERIFY(control(form, "Command1")->isVisible());
+
+        const struct {
+            QString choice;
+            QString message;
+            QString folder;
+        } steps[] = {
+            { QString(), QString(), start },
+            { start + "/Gone", "The folder \"" + start + "/Gone\" does not exist.", start },
+            { start + "/Notes.Txt", "\"" + start + "/Notes.Txt\" is a file, not a folder.", start },
+            { QStringLiteral("/proc"), QStringLiteral("The folder \"/proc\" cannot be written."), start },
+            { next, QString(), next },
+        };
+        for (const auto& step : steps) {
+            choices = QStringList { step.choice };
+            messages.clear();
+            click(form, "FolderButton");
+            QCOMPARE(messages, step.message.isEmpty() ? QStringList() : QStringList { step.message });
+            QCOMPARE(text(form, "FolderLabel"), step.folder);
+        }
+        QVERIFY(!control(form, "Command1")->isVisible() && text(form, "Label4").isEmpty());
+
+        // The mapping read in the first folder is not carried over: bout 12
+        // keeps no new number of 7 in the second.
+        click(form, "Command2");
+        QCOMPARE(QByteArray::fromStdString(second.read("_boutsheets_renumbered_v2.txt")),
+            QByteArray("  Bout 0  (KV#12)\r\n\r\n"));
     }
 };
 

@@ -22,6 +22,17 @@ bool FakeDialogs::ask(const std::string& text)
     return answer;
 }
 
+korvanda::Answer FakeDialogs::askWithCancel(const std::string& text)
+{
+    shown.push_back(text);
+    questions.push_back(text);
+    if (answersWithCancel.empty())
+        return korvanda::Answer::Cancel;
+    const auto answer = answersWithCancel.front();
+    answersWithCancel.pop_front();
+    return answer;
+}
+
 void FakeDialogs::queueAnswers(std::initializer_list<bool> list)
 {
     answers.insert(answers.end(), list);

@@ -1,0 +1,305 @@
+#include "bouts/MatchScreen.h"
+#include "bouts/ResultEntry.h"
+#include "meet/Meet.h"
+#include "meet/TableView.h"
+#include "roster/WrestlerScreen.h"
+#include "shell/Shell.h"
+#include "shell/SpokenNames.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+#include "teams/TeamScreen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+using namespace korvanda;
+
+namespace {
+
+// One bout's result as the scorer enters it. A first try that the frame
+// refuses is mended with `mendWinner` or `mendType` and accepted again.
+struct Result {
+    int bout;
+    QString points1;
+    QString points2;
+    int winner;
+    int type;
+    int mendWinner = 0;
+    int mendType = 0;
+};
+
+// Twenty results: every kind of win, a draw, a scratch, and two refusals
+// (a margin of 8 called a decision, and a fall without a winner).
+const std::vector<Result>& results()
+{
+    using namespace ResultType;
+    static const std::vector<Result> plan = [] {
+        const Result kinds[] = { { 0, "", "", 1, Fall }, { 0, "5", "2", 1, Decision }, { 0, "2", "10", 2, MajDec },
+            { 0, "17", "1", 1, TechFall }, { 0, "0", "14", 2, SupDec }, { 0, "3", "3", 0, Draw },
+            { 0, "", "", 2, Forfeit }, { 0, "", "", 0, Scratch } };
+        std::vector<Result> all;
+        for (int n = 1; n <= 20; ++n) {
+            Result r = kinds[(n - 1) % 8];
+            r.bout = n;
+            all.push_back(r);
+        }
+        all[10] = { 11, "10", "2", 1, Decision, 0, MajDec };
+        all[16] = { 17, "", "", 0, Fall, 1, 0 };
+        return all;
+    }();
+    return plan;
+}
+
+std::map<std::string, std::string> filesOf(const std::filesystem::path& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        files[entry.path().filename().string()] = bytes.str();
+    }
+    return files;
+}
+
+// The demo meet in a fresh directory, with the program's windows on it.
+struct DemoMeet {
+    TempDir dir;
+    Meet meet;
+    FakeDialogs dialogs;
+    Shell shell { meet, dialogs };
+
+    DemoMeet()
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
+            std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
+        meet.directory = dir.path();
+        shell.loadWindows();
+        shell.showWindow(WindowKind::Team);
+    }
+
+    template <class T> T* child(WindowKind kind, const QString& name) { return shell.window(kind).findChild<T*>(name); }
+};
+
+bool isActive(QWidget& window)
+{
+    return QApplication::activeWindow() == &window;
+}
+
+} // namespace
+
+class KeyboardMeetTest : public QObject {
+    Q_OBJECT
+
+    // Keys other than digits, counted for the result being entered.
+    int otherKeys_ = 0;
+    int digits_ = 0;
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        QVERIFY(target);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+        ++otherKeys_;
+    }
+    void typeDigits(const QString& digits)
+    {
+        QTest::keyClicks(QApplication::focusWidget(), digits);
+        digits_ += static_cast<int>(digits.size());
+    }
+    // Tab until the named control has the focus, as a director finds it.
+    void tabTo(const QString& name)
+    {
+        for (int k = 0; k < 120; ++k) {
+            if (QApplication::focusWidget() && QApplication::focusWidget()->objectName() == name)
+                return;
+            press(Qt::Key_Tab);
+        }
+        QFAIL(qPrintable(QStringLiteral("Tab never reaches ") + name));
+    }
+    void pressKeyOf(QRadioButton* option)
+    {
+        const QKeySequence key = QKeySequence::mnemonic(option->text());
+        press(key[0].key(), key[0].keyboardModifiers());
+    }
+
+    void enterByKeyboard(DemoMeet& m, const Result& r)
+    {
+        auto options = [&m](const QString& name) { return m.child<QRadioButton>(WindowKind::Bout, name); };
+        auto* boutBox = m.child<QLineEdit>(WindowKind::Bout, QStringLiteral("BoutNumberBox"));
+        otherKeys_ = digits_ = 0;
+        // The first result starts from wherever the focus stands.
+        if (QApplication::focusWidget() != boutBox)
+            press(Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), boutBox);
+        typeDigits(QString::number(r.bout));
+        press(Qt::Key_Enter);
+        if (!r.points1.isEmpty() || !r.points2.isEmpty()) {
+            typeDigits(r.points1);
+            press(Qt::Key_Tab);
+            typeDigits(r.points2);
+        }
+        if (r.winner != 0)
+            press(Qt::Key_0 + r.winner, Qt::AltModifier);
+        pressKeyOf(options(QStringLiteral("WinByOption%1").arg(r.type)));
+        press(Qt::Key_Enter);
+        if (r.mendWinner == 0 && r.mendType == 0) {
+            QVERIFY2(otherKeys_ <= 5 || r.bout == 1, qPrintable(QStringLiteral("bout %1").arg(r.bout)));
+            QCOMPARE(QApplication::focusWidget(), boutBox);
+            return;
+        }
+        QVERIFY2(QApplication::focusWidget() != boutBox, "a refused entry keeps the focus for mending");
+        if (r.mendWinner != 0)
+            press(Qt::Key_0 + r.mendWinner, Qt::AltModifier);
+        if (r.mendType != 0)
+            pressKeyOf(options(QStringLiteral("WinByOption%1").arg(r.mendType)));
+        press(Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), boutBox);
+    }
+
+    void enterByMouse(DemoMeet& m, const Result& r)
+    {
+        auto* view = m.child<TableView>(WindowKind::Bout, QStringLiteral("BoutGrid"));
+        const QModelIndex cell = view->model()->index(r.bout - 1, 0);
+        view->scrollTo(cell);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
+        for (int k = 1; k <= 2; ++k) {
+            auto* box = m.child<QLineEdit>(WindowKind::Bout, QStringLiteral("ResultsPointsBox%1").arg(k));
+            box->clear();
+            QTest::keyClicks(box, k == 1 ? r.points1 : r.points2);
+        }
+        auto clickOption = [&m](const QString& name) {
+            auto* option = m.child<QRadioButton>(WindowKind::Bout, name);
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect mark = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            QTest::mouseClick(option, Qt::LeftButton, {}, mark.center());
+        };
+        auto* accept = m.child<QPushButton>(WindowKind::Bout, QStringLiteral("AcceptButton"));
+        if (r.winner != 0)
+            clickOption(QStringLiteral("WinnerOption%1").arg(r.winner));
+        clickOption(QStringLiteral("WinByOption%1").arg(r.type));
+        QTest::mouseClick(accept, Qt::LeftButton);
+        if (r.mendWinner != 0)
+            clickOption(QStringLiteral("WinnerOption%1").arg(r.mendWinner));
+        if (r.mendType != 0)
+            clickOption(QStringLiteral("WinByOption%1").arg(r.mendType));
+        if (r.mendWinner != 0 || r.mendType != 0)
+            QTest::mouseClick(accept, Qt::LeftButton);
+    }
+
+private slots:
+    // The eight kinds of win keep their words and each has its own key,
+    // clear of the menu bar's.
+    void everyKindOfWinHasItsOwnKey()
+    {
+        DemoMeet m;
+        QSet<QKeySequence> keys;
+        for (const char* menu : { "&File", "&Window", "&About" })
+            keys.insert(QKeySequence::mnemonic(QString::fromLatin1(menu)));
+        for (int type = ResultType::Fall; type <= ResultType::Scratch; ++type) {
+            const QString caption
+                = m.child<QRadioButton>(WindowKind::Bout, QStringLiteral("WinByOption%1").arg(type))->text();
+            QCOMPARE(shownWords(caption), QString::fromLatin1(resultTypeCaptions[static_cast<std::size_t>(type)]));
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(caption));
+            keys.insert(key);
+        }
+    }
+
+    // Load rosters, match, schedule, twenty results with two refusals, write
+    // files: by keys alone the files come out as by the mouse.
+    void aWholeMeetByKeyboardWritesWhatTheMouseWrites()
+    {
+        std::map<std::string, std::string> byMouse;
+        {
+            DemoMeet m;
+            QTest::mouseClick(
+                m.child<QPushButton>(WindowKind::Team, QStringLiteral("LoadRostersButton")), Qt::LeftButton);
+            QTest::mouseClick(m.child<QPushButton>(WindowKind::Roster, QStringLiteral("AutoGoButton")), Qt::LeftButton);
+            QVERIFY(m.meet.boutGrid.rowCount() > 20);
+            m.child<QAction>(WindowKind::Roster, QStringLiteral("mnuBout"))->trigger();
+            QTest::mouseClick(m.child<QPushButton>(WindowKind::Bout, QStringLiteral("ScheduleButton")), Qt::LeftButton);
+            for (const Result& r : results())
+                enterByMouse(m, r);
+            QTest::mouseClick(
+                m.child<QPushButton>(WindowKind::Bout, QStringLiteral("WriteFilesButton")), Qt::LeftButton);
+            byMouse = filesOf(m.dir.path());
+            QCOMPARE(m.dialogs.shown,
+                (std::vector<std::string> { "Result should be Majority Decision", "No winner was declared" }));
+        }
+
+        DemoMeet m;
+        QVERIFY(QTest::qWaitForWindowActive(&m.shell.teamScreen()));
+        tabTo(QStringLiteral("LoadRostersButton"));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(isActive(m.shell.wrestlerScreen()));
+        tabTo(QStringLiteral("AutoGoButton"));
+        press(Qt::Key_Space);
+        press(Qt::Key_3, Qt::ControlModifier);
+        QTRY_VERIFY(isActive(m.shell.matchScreen()));
+        tabTo(QStringLiteral("ScheduleButton"));
+        press(Qt::Key_Space);
+        int mostOtherKeys = 0;
+        for (const Result& r : results()) {
+            enterByKeyboard(m, r);
+            if (QTest::currentTestFailed())
+                return;
+            if (r.bout > 1 && r.mendWinner == 0 && r.mendType == 0)
+                mostOtherKeys = std::max(mostOtherKeys, otherKeys_);
+        }
+        tabTo(QStringLiteral("WriteFilesButton"));
+        press(Qt::Key_Space);
+        qInfo("A result takes its digits and at most %d other keys", mostOtherKeys);
+
+        const auto byKeyboard = filesOf(m.dir.path());
+        QCOMPARE(byKeyboard.size(), byMouse.size());
+        for (const auto& [name, bytes] : byMouse) {
+            QVERIFY2(byKeyboard.count(name), name.c_str());
+            QVERIFY2(byKeyboard.at(name) == bytes, name.c_str());
+        }
+        QVERIFY(byMouse.count("ScoreTally.Txt") && byMouse.count("BoutSheets.Txt"));
+    }
+
+    // Ctrl+1 to Ctrl+4 switch the windows, Escape puts the About window
+    // away, and Ctrl+Q ends the program.
+    void windowKeys()
+    {
+        DemoMeet m;
+        QVERIFY(QTest::qWaitForWindowActive(&m.shell.teamScreen()));
+        const std::pair<Qt::Key, WindowKind> steps[] = { { Qt::Key_2, WindowKind::Roster },
+            { Qt::Key_4, WindowKind::Mat }, { Qt::Key_3, WindowKind::Bout }, { Qt::Key_1, WindowKind::Team } };
+        for (const auto& [key, kind] : steps) {
+            press(key, Qt::ControlModifier);
+            QTRY_VERIFY(isActive(m.shell.window(kind)));
+            QCOMPARE(QApplication::topLevelWidgets().count(&m.shell.window(kind)), 1);
+        }
+        m.shell.showAbout();
+        QPointer<QWidget> about;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("AboutScreen"))
+                about = w;
+        QVERIFY(about);
+        QTRY_VERIFY(isActive(*about));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!about || !about->isVisible());
+        // A desktop's window manager hands the keys back; here the test does.
+        m.shell.teamScreen().activateWindow();
+        QTRY_VERIFY(isActive(m.shell.teamScreen()));
+        press(Qt::Key_Q, Qt::ControlModifier);
+        for (const auto kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat })
+            QVERIFY(!m.shell.window(kind).isVisible());
+    }
+};
+
+QTEST_MAIN(KeyboardMeetTest)
+#include "KeyboardMeetTest.moc"
