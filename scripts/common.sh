@@ -62,3 +62,10 @@ sanitizer_options() {
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 }
+
+# What making the packages and testing the installed program need beyond the
+# build: dpkg-shlibdeps and file for the package's dependencies, lintian,
+# and a virtual display with an accessibility bus to press the buttons.
+install_package_tools() {
+    install_missing dpkg-dev file lintian xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
+}
