@@ -144,6 +144,9 @@ CheckScreen::CheckScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     shortView_ = addList(central, layout, tr("Short of bouts"), "ShortGrid", shortTable_, shortModel_);
     shortView_->setToolTip(tr("Double-click a wrestler to hand match him with the proposed opponent"));
     restView_ = addList(central, layout, tr("Rest"), "RestGrid", restTable_, restModel_);
+    // The two bouts share their captions; a listener hears which is which.
+    restModel_->setSpokenCaptions({ tr("Name"), tr("Team"), tr("Rest"), tr("First bout"), tr("Mat of first bout"),
+        tr("Second bout"), tr("Mat of second bout") });
     auto* restNote
         = new QLabel(tr("Rest counts the bouts between a wrestler's two bouts on the mats: 0 is back to back, "
                         "-1 is two mats at the same time. Their bouts are coloured on the mat schedule."),

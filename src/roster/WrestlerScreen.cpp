@@ -84,6 +84,7 @@ WrestlerScreen::WrestlerScreen(
 
     auto* scroll = new QScrollArea(central);
     scroll->setObjectName(QStringLiteral("RosterPanelsScrollArea"));
+    scroll->setAccessibleName(tr("Editor and matching"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
