@@ -3,12 +3,12 @@
 // both sorts in both directions, matched, scheduled by weight, and every file
 // is written and the restore file read back. Each step's result is checked
 // too, so a step that goes wrong fails the run instead of timing nonsense.
+#include "CountingDialogs.h"
 #include "Dice.h"
 #include "bouts/MatSchedule.h"
 #include "bouts/WriteFiles.h"
 #include "matching/MatchCommand.h"
 #include "matching/MatchSettings.h"
-#include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
@@ -32,25 +32,6 @@ namespace {
 
 constexpr int teams = 20;
 constexpr int wrestlersPerTeam = 500;
-
-class CountingDialogs : public Dialogs {
-public:
-    void inform(const std::string& text) override { report(text); }
-    void warn(const std::string& text) override { report(text); }
-    bool ask(const std::string& text) override
-    {
-        report(text);
-        return true;
-    }
-    int shown = 0;
-
-private:
-    void report(const std::string& text)
-    {
-        ++shown;
-        std::fprintf(stderr, "%s\n", text.substr(0, 200).c_str());
-    }
-};
 
 void fail(const char* what)
 {
@@ -116,7 +97,7 @@ int main()
 
     Meet meet;
     meet.directory = directory;
-    CountingDialogs dialogs;
+    CountingDialogs dialogs(true);
     std::printf("%-44s %9s\n", "10,000 wrestlers in 20 teams", "seconds");
     timed("read Teams.Csv", [&] { readTeamList(meet); });
     timed("import the team files", [&] {

@@ -3,10 +3,10 @@
 // points, the winner's and the kind of win's keys, Enter. Reports the
 // keystrokes and the milliseconds per result; every result is checked to
 // have reached its bout, so a lost key fails the run instead of timing it.
+#include "CountingDialogs.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ResultEntry.h"
 #include "bouts/ScheduleScreen.h"
-#include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/TableModels.h"
 #include "teams/TeamScreen.h"
@@ -29,25 +29,6 @@ using namespace korvanda;
 namespace {
 
 constexpr int bouts = 200;
-
-class CountingDialogs : public Dialogs {
-public:
-    void inform(const std::string& text) override { report(text); }
-    void warn(const std::string& text) override { report(text); }
-    bool ask(const std::string& text) override
-    {
-        report(text);
-        return false;
-    }
-    int shown = 0;
-
-private:
-    void report(const std::string& text)
-    {
-        ++shown;
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-};
 
 // One kind of win each, in turn: points, winner, and the stored code.
 struct Kind {
@@ -72,7 +53,7 @@ int main(int argc, char* argv[])
 
     Meet meet;
     meet.directory = dir;
-    CountingDialogs dialogs;
+    CountingDialogs dialogs(false);
     TableModels models(meet);
     TeamScreen team(meet, models, dialogs);
     ScheduleScreen schedule;
