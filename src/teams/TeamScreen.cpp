@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace korvanda {
 
 TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidget* parent)
@@ -124,7 +126,8 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     WindowPlacement::keep(*this, { 1240, 560 });
 
     connect(teamList_, &TableView::rowClicked, this, &TeamScreen::showRow);
-    connect(boxes_[3], &QLineEdit::textChanged, this, &TeamScreen::updateDataFileHint);
+    for (auto* box : boxes_)
+        connect(box, &QLineEdit::textChanged, this, &TeamScreen::updateDataFileHint);
     connect(add, &QPushButton::clicked, this, &TeamScreen::addTeam);
     connect(replace, &QPushButton::clicked, this, &TeamScreen::replaceTeam);
     connect(remove, &QPushButton::clicked, this, &TeamScreen::deleteTeam);
@@ -207,7 +210,11 @@ void TeamScreen::deleteTeam()
 
 void TeamScreen::updateDataFileHint()
 {
-    dataFileHint_->setVisible(!isUsableDataFile(fromQt(boxes_[3]->text())));
+    // An editor left empty describes no team yet; one with any text in it
+    // would be added as it stands.
+    const bool describesTeam = std::any_of(
+        std::begin(boxes_), std::end(boxes_), [](const QLineEdit* box) { return !box->text().isEmpty(); });
+    dataFileHint_->setVisible(describesTeam && !isUsableDataFile(fromQt(boxes_[3]->text())));
 }
 
 void TeamScreen::clearBoxes()

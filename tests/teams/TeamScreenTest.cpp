@@ -60,7 +60,11 @@ private slots:
         QVERIFY(!hint->isVisible());
         f.click("ClearButton");
         QVERIFY(f.box("TeamNameBox")->text().isEmpty() && f.box("FileNameBox")->text().isEmpty());
-        // An empty box, a name leading out of the meet or a meet file of its own: the hint shows.
+        // An empty editor describes no team; with a name typed, an empty
+        // data file, one leading out of the meet or a meet file of its own
+        // shows the hint.
+        QVERIFY(!hint->isVisible());
+        QTest::keyClicks(f.box("TeamNameBox"), QStringLiteral("Bears"));
         QVERIFY(hint->isVisible());
         for (const char* name : { "../Up", "restore", " Bears " }) {
             QTest::keyClicks(f.box("FileNameBox"), QString::fromLatin1(name));
