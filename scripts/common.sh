@@ -21,6 +21,8 @@ install_missing() {
 
 # A compiler cache makes a second build of the same sources (another
 # checkout, the sanitized build after a clean) take seconds, not minutes.
+# Paths inside the checkout count relative to it, so two checkouts share.
+export CCACHE_BASEDIR="$root_dir" CCACHE_NOHASHDIR=1
 cache_launcher() {
     command -v ccache >/dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
     return 0
