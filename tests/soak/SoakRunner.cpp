@@ -4,9 +4,9 @@
 #include "bouts/MeetLists.h"
 #include "bouts/ResultEntry.h"
 #include "folders/MeetFolders.h"
-#include "meetcheck/MatBoardScreen.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
+#include "meetcheck/MatBoardScreen.h"
 #include "shell/Shell.h"
 #include "soak/KnownMessages.h"
 #include "soak/MeetPromises.h"
@@ -585,6 +585,9 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
         roll = 0;
     else if (!hasBouts && roll >= 25 && roll < 60)
         roll = 10;
+    // A meet with bouts is mostly scored, seldom matched anew.
+    else if (hasBouts && roll >= 8 && roll < 20 && below(rng, 2) == 0)
+        roll = 30;
     if (roll < 8) {
         planClick(QStringLiteral("LoadRostersButton"));
     } else if (roll < 20) {
@@ -772,6 +775,9 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
             const bool ends
                 = entry.last().contains(QLatin1String("xit")) || entry.last().contains(QLatin1String("Quit"));
             if (ends && below(rng, 30) != 0)
+                continue;
+            // So is leaving for another meet, which starts the promises afresh.
+            if (entry.first() == QLatin1String("&File") && below(rng, 4) != 0)
                 continue;
             action.verb = "menu";
             action.args = { widgetPath(window).toStdString() };
