@@ -969,6 +969,12 @@ void SoakRunner::followBoutsRules(const SoakAction& action, bool changed, bool r
         boutsRelaxed_ = restoreFileRelaxed_;
     if (boutsMayDisagree(meet()))
         boutsRelaxed_ = true;
+    // A wrestler added from the editor while it showed another's bouts gets
+    // a copy of them under his new name, as the meet's rules say.
+    const Table& roster = meet().roster;
+    if (roster.rowCount() > before_.roster.rowCount()
+        && !roster.cell(roster.rowCount() - 1, RosterColumn::Bouts).empty())
+        boutsRelaxed_ = true;
     if (restoreWritten)
         restoreFileRelaxed_ = boutsRelaxed_;
 }
