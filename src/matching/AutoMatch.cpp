@@ -281,6 +281,7 @@ void writeBouts(Meet& meet, const BoutOrder& order)
     static const char* const captions[BoutColumn::Count] = { "Bout", "Mat", "", "Name", "Age", "Weight", "Skill",
         "Team", "Pts.", "Winner", "", "Name", "Age", "Weight", "Skill", "Team", "Pts.", "Winner" };
     Table& grid = meet.boutGrid;
+    const int current = grid.currentRow();
     grid.clear();
     grid.setRowCount(1);
     grid.setColumnCount(BoutColumn::Count);
@@ -308,6 +309,8 @@ void writeBouts(Meet& meet, const BoutOrder& order)
         appendBout(bouts, k);
         roster.setCell(b, RosterColumn::Bouts, bouts);
     }
+    // The bout list's selection stays where it was, as far as the new bouts reach.
+    grid.setCurrentRow(std::max(1, std::min(current, grid.rowCount() - 1)));
 }
 
 } // namespace

@@ -172,7 +172,13 @@ bool writeEditorToRow(Meet& meet, WrestlerEditor& editor, bool markChanged, Dial
         dialogs.inform("No wrestler is selected; click the wrestler to replace first.");
         return false;
     }
-    writeRow(meet.roster, meet.currentRow, cellsFromEditor(editor, false));
+    RowCells cells = cellsFromEditor(editor, false);
+    // The Bouts box only shows what the row held when it was loaded; a
+    // matching or a hand match since then has changed the row, and the
+    // same wrestler must not lose his bouts to that old copy.
+    if (name == trimmed(meet.roster.cell(meet.currentRow, RosterColumn::Name)))
+        cells[RosterColumn::Bouts] = meet.roster.cell(meet.currentRow, RosterColumn::Bouts);
+    writeRow(meet.roster, meet.currentRow, cells);
     saveRestoreFile(meet, dialogs);
     if (markChanged)
         meet.rostersChanged = true;

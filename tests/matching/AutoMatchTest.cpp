@@ -99,6 +99,8 @@ TEST(AutoMatchTest, OneBoutWrittenInFull)
     Meet meet = meetOf({ "AA", "BB" },
         { "Al\t10.0\t60\t1.0\tAA\tYes\t 7 ", "Gone\t10\t60\t1\tBB\t\t4,5", "Bo\t10.5\t62\t1.0\tBB\tYes\t3" });
     meet.boutGrid.appendRow("7\t1\t\tAl\t10.0\t60\t1.0\tAA\t6\tFall"); // its result goes with it
+    meet.boutGrid.appendRow("8");
+    meet.boutGrid.setCurrentRow(2);
     const MatchRun run = match(meet);
     EXPECT_TRUE(run.dialogs.shown.empty());
     EXPECT_EQ(run.progress, (std::vector<int> { 0, 10, 20, 30, 40, 55, 70, 85, 100, 0 }));
@@ -109,6 +111,7 @@ TEST(AutoMatchTest, OneBoutWrittenInFull)
     EXPECT_EQ(cells(meet.boutGrid, 1), "1|1||Bo|10.5|62|1.0|BB||||Al|10.0|60|1.0|AA||")
         << "wrestler 1 is the later roster row";
     EXPECT_EQ(cells(meet.roster, -1, RosterColumn::Bouts), "1||1") << "the absent wrestler's bouts go too";
+    EXPECT_EQ(meet.boutGrid.currentRow(), 1) << "the bout selected before is gone";
 }
 
 TEST(AutoMatchTest, SmallMeets)

@@ -118,8 +118,31 @@ TEST_F(WrestlerEditorTest, AddTrimsWhileReplaceStoresAsTypedAndNeitherKeepsQuote
     editor.bouts = "\"4\"";
     editor.present = CheckState::Greyed;
     EXPECT_TRUE(replaceWrestler(meet, editor, dialogs));
-    EXPECT_EQ(row(1), "Ann \t9.0\t 61\t1.0\tLIO \t" + compositeValue("9.0", "61", "1.0") + "\t\t4");
+    EXPECT_EQ(row(1), "Ann \t9.0\t 61\t1.0\tLIO \t" + compositeValue("9.0", "61", "1.0") + "\t\t");
     EXPECT_NE(dir.read("Restore.Csv").find(row(1)), std::string::npos);
+}
+
+TEST_F(WrestlerEditorTest, ReplaceKeepsTheBoutsMadeSinceTheWrestlerWasLoadedUnlessRenamed)
+{
+    const struct {
+        std::string name;
+        std::string bouts;
+    } cases[] = {
+        // A matching after the click gave Bo bout 7 as well.
+        { "Bo", "4,7" },
+        { " Bo ", "4,7" },
+        // A new name takes the row with the bouts the editor shows.
+        { "Bob", "4" },
+    };
+    for (const auto& c : cases) {
+        meet.roster.setCell(2, RosterColumn::Name, "Bo");
+        meet.roster.setCell(2, RosterColumn::Bouts, "4");
+        click(2);
+        meet.roster.setCell(2, RosterColumn::Bouts, "4,7");
+        editor.name = c.name;
+        EXPECT_TRUE(replaceWrestler(meet, editor, dialogs)) << c.name;
+        EXPECT_EQ(meet.roster.cell(2, RosterColumn::Bouts), c.bouts) << c.name;
+    }
 }
 
 TEST_F(WrestlerEditorTest, NamesAreKeptApartAndReplaceWritesThePositionLastLoaded)

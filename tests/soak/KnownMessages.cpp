@@ -55,7 +55,21 @@ const char* const messagePatterns[] = {
     R"(Bout \d+ has a weight that is not a number; nothing was scheduled\.)",
     R"(Too few bouts to schedule by weight on \d+ mats\.)",
     R"(The number of mats must be from 1 to 6\.)",
-    R"(Couldn't write (Roster|BoutList|ScoreList|BoutSheets|ScoreTally)\.Txt; file may be in use\.)",
+    R"(Couldn't write (Roster|BoutList|ScoreList|BoutSheets|ScoreTally|MeetCheck)\.Txt; file may be in use\.)",
+    R"(Team .* has no usable data file, so its wrestlers were not saved to a team file\.)",
+    // Printing the lists
+    R"(The (Roster|Bout List|Score List|Bout Sheets|Score Tally) is empty; there is nothing to print\.)",
+    R"(Couldn't write .+; the folder may be read-only or the disk full\.)",
+    // Meet folders
+    R"((The meet folder ".+" does not exist\.|".+" is a file, not a folder\. A meet needs a folder of its own\.|)"
+    R"(The meet folder ".+" cannot be written\. The meet's files could not be saved there; choose a folder you can )"
+    R"(write to\.) (Choose another folder for the meet\.|The meet that is open stays open\.))",
+    R"(The demo meet that comes with Korvanda was not found in ".+", so an empty meet was started in ".+"\.)",
+    R"(".+" already holds a meet, and a new meet never replaces its team list\. Open it with "Open Meet\.\.\." )"
+    R"(or choose another folder\.)",
+    R"(Start the new meet with a copy of the demo meet's teams\? Yes copies the demo meet, No starts an empty meet\.)",
+    R"(The new meet could not be made in ".+"\. The meet that is open stays open\.)",
+    R"(".+" holds no meet yet\. Start a new, empty meet there\?)",
 };
 
 const std::vector<std::regex>& patterns()

@@ -18,6 +18,10 @@ TEST(KnownMessagesTest, WholeMessagesWithTheirGapsFilledAreKnownAndNothingElse)
         { "Result should be Majority Decision", true },
         { "Couldn't write BoutSheets.Txt; file may be in use.", true },
         { "Too few bouts to schedule by weight on 4 mats.", true },
+        { "\"/proc/Meet\" is a file, not a folder. A meet needs a folder of its own. The meet that is open stays open.",
+            true },
+        { "The meet folder \"/tmp/Gone/Meet\" does not exist. Choose another folder for the meet.", true },
+        { "The Score Tally is empty; there is nothing to print.", true },
         // Cut off, run on, empty, broken over lines, a bout that is no number.
         { "Save changes to rosters", false },
         { "Unacceptable match!", false },
@@ -25,6 +29,8 @@ TEST(KnownMessagesTest, WholeMessagesWithTheirGapsFilledAreKnownAndNothingElse)
         { "Ben Cole is already in the roster\nand cannot be added twice.", false },
         { "Really remove bout x", false },
         { "Couldn't write Notes.Txt; file may be in use.", false },
+        { "The meet folder \"/tmp/Gone/Meet\" does not exist.", false },
+        { "The Notes is empty; there is nothing to print.", false },
     };
     for (const auto& c : cases)
         EXPECT_EQ(isKnownMessage(c.text), c.known) << '"' << c.text << '"';

@@ -19,6 +19,14 @@ bool SoakDialogs::ask(const std::string& text)
     return answer;
 }
 
+Answer SoakDialogs::askWithCancel(const std::string& text)
+{
+    const std::uint64_t roll = (answers_() >> 11) % 6;
+    const Answer answer = roll < 3 ? Answer::Yes : roll < 5 ? Answer::No : Answer::Cancel;
+    shown.push_back({ text, true, answer == Answer::Yes, answer == Answer::Cancel });
+    return answer;
+}
+
 void SoakDialogs::startAction(std::uint64_t answerSeed)
 {
     answers_.seed(answerSeed);

@@ -10,13 +10,14 @@
 namespace korvanda::soak {
 
 // Shows nothing: records every message and answers each question Yes or No
-// at random, from the seed the current action carries, so a replay gives
+// (or Cancel, where the question has it) at random, from the seed the current action carries, so a replay gives
 // the same answers.
 class SoakDialogs : public Dialogs {
 public:
     void inform(const std::string& text) override;
     void warn(const std::string& text) override;
     bool ask(const std::string& text) override;
+    Answer askWithCancel(const std::string& text) override;
 
     void startAction(std::uint64_t answerSeed);
     bool nextAnswer();
@@ -25,6 +26,7 @@ public:
         std::string text;
         bool question = false;
         bool answer = false;
+        bool cancelled = false;
     };
     // The messages of the current action, in order.
     std::vector<Shown> shown;

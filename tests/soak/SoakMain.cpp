@@ -134,7 +134,10 @@ int runChild(int argc, char** argv, const Options& options)
     }
     std::cout << "seed " << seed << ": " << count << " actions, " << runner.restarts() << " restarts, "
               << runner.messagesShown() << " messages, up to " << runner.mostBouts() << " bouts and "
-              << runner.mostResults() << " results, slowest action " << runner.slowestSeconds() << " s" << std::endl;
+              << runner.mostResults() << " results; " << runner.resultsAccepted() << " results accepted, "
+              << runner.schedules() << " schedules, " << runner.filesWritten() << " Write Files with bouts, "
+              << runner.meetSwitches() << " meets opened; slowest action " << runner.slowestSeconds() << " s"
+              << std::endl;
     return 0;
 }
 

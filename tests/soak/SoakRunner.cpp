@@ -1,7 +1,12 @@
 #include "soak/SoakRunner.h"
 
+#include "bouts/MatchScreen.h"
+#include "bouts/MeetLists.h"
+#include "bouts/ResultEntry.h"
+#include "folders/MeetFolders.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
+#include "meetcheck/MatBoardScreen.h"
 #include "shell/Shell.h"
 #include "soak/KnownMessages.h"
 #include "soak/MeetPromises.h"
@@ -28,6 +33,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fstream>
 #include <iostream>
 
 namespace korvanda::soak {
@@ -153,6 +159,14 @@ bool editable(QWidget* w)
     return false;
 }
 
+// A menu is filled as it opens (the recent meets), so the soak opens it.
+void openMenus(const QList<QAction*>& actions)
+{
+    for (QAction* action : actions)
+        if (QMenu* menu = action->menu())
+            emit menu->aboutToShow();
+}
+
 void collectMenu(const QList<QAction*>& actions, QStringList path, QList<QStringList>& out)
 {
     for (QAction* action : actions) {
@@ -181,6 +195,8 @@ QAction* findMenuAction(QWidget* window, const std::vector<std::string>& texts)
                 }
             if (!found)
                 break;
+            if (found->menu())
+                emit found->menu()->aboutToShow();
             level = found->menu() ? found->menu()->actions() : QList<QAction*> {};
         }
         if (found)
@@ -210,8 +226,9 @@ const std::vector<std::string> viewKeys
     = { "Up", "Down", "PgUp", "PgDown", "Home", "End", "Return", "Space", "Left", "Right", "Tab" };
 const std::vector<std::string> boxKeys
     = { "Return", "Tab", "Shift+Tab", "Escape", "Backspace", "Del", "Home", "End", "Up", "Down", "Ctrl+Z" };
-const std::vector<std::string> windowKeys = { "Tab", "Shift+Tab", "Escape", "Return", "Space", "Alt+F", "Alt+W",
-    "Alt+A", "Alt+L", "Alt+S", "Alt+R", "Alt+M", "Alt+C", "Alt+D", "Ctrl+N", "Ctrl+O", "Ctrl+P", "Ctrl+S", "F1" };
+const std::vector<std::string> windowKeys
+    = { "Tab", "Shift+Tab", "Escape", "Return", "Space", "Alt+F", "Alt+W", "Alt+A", "Alt+L", "Alt+S", "Alt+R", "Alt+M",
+          "Alt+C", "Alt+D", "Ctrl+N", "Ctrl+O", "Ctrl+P", "Ctrl+S", "F1", "F11", "Ctrl+5" };
 
 // Letters beyond ASCII have no key of their own; they come as the text of
 // a key press, as from a keyboard of another language.
@@ -228,10 +245,18 @@ void typeText(QWidget* target, const QString& text)
 } // namespace
 
 SoakRunner::SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed)
-    : folder_(std::move(folder))
+    : root_(std::move(folder))
+    , folder_(root_ / "Meet A")
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    // The recent meets are the soak's own, not the user's.
+    qputenv("XDG_CONFIG_HOME", QString::fromStdU16String((root_ / "config").u16string()).toLocal8Bit());
+    for (const char* name : { "Meet A", "Meet B", "Demo" })
+        std::filesystem::create_directories(root_ / name);
     writeScratchMeet(folder_, meetSeed);
+    writeScratchMeet(root_ / "Meet B", meetSeed + 1);
+    writeScratchMeet(root_ / "Demo", meetSeed + 2);
+    std::ofstream(root_ / "A File.Txt") << "not a folder\r\n";
     // A real dialog that waits for an answer would stop the soak: answer
     // or close it as soon as it is up.
     modalGuard_.setInterval(20);
@@ -246,28 +271,80 @@ SoakRunner::~SoakRunner()
     stopProgram();
 }
 
+Meet& SoakRunner::meet()
+{
+    return folders_->meet();
+}
+
+Shell& SoakRunner::shell()
+{
+    return folders_->shell();
+}
+
+std::filesystem::path SoakRunner::meetFolder() const
+{
+    return std::filesystem::path(folders_->folder().toStdU16String());
+}
+
 void SoakRunner::startProgram()
 {
-    meet_ = std::make_unique<Meet>();
-    meet_->directory = folder_;
-    shell_ = std::make_unique<Shell>(*meet_, dialogs_);
-    shell_->loadWindows();
+    MeetLocations places { QString::fromStdU16String(root_.u16string()), QString::fromStdU16String(root_.u16string()),
+        QString::fromStdU16String((root_ / "Demo").u16string()) };
+    folders_ = std::make_unique<MeetFolders>(
+        dialogs_, [this](QWidget*, const QString&, const QString&) { return chooseFolder(); }, places);
+    folders_->open(QString::fromStdU16String(folder_.u16string()));
     for (WindowKind kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat }) {
-        shell_->showWindow(kind);
-        for (auto* box : shell_->window(kind).findChildren<QLineEdit*>())
+        shell().showWindow(kind);
+        for (auto* box : shell().window(kind).findChildren<QLineEdit*>())
             startTexts_[widgetPath(box)] = box->text();
     }
-    shell_->showWindow(WindowKind::Team);
+    shell().showWindow(WindowKind::Team);
     QApplication::processEvents();
+    meetOpened();
+}
+
+// Another meet took the place of the last one: the promises start afresh on it.
+void SoakRunner::meetOpened()
+{
+    shownShell_ = &shell();
+    shell().matchScreen().setPrintChoices(printChoices_);
+    const auto opened = meetFolder();
     boutsRelaxed_ = false;
+    // Another meet's restore file may come from a time its names were changed.
+    if (opened != folder_)
+        restoreFileRelaxed_ = true;
+    folder_ = opened;
+    plan_.clear();
 }
 
 void SoakRunner::stopProgram()
 {
-    shell_.reset();
-    meet_.reset();
+    folders_.reset();
+    shownShell_ = nullptr;
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The director's choice of a folder: mostly the meets there are, now and
+// then one that is missing, a file, or one nobody may write to.
+QString SoakRunner::chooseFolder()
+{
+    const std::vector<std::filesystem::path> folders = { {}, root_ / "Meet A", root_ / "Meet B", root_ / "Meet A",
+        root_ / "Meet B", root_ / ("New " + std::to_string(choices_() % 3)), root_ / "Gone" / "Meet",
+        root_ / "A File.Txt", "/proc/Meet", "/proc" };
+    return QString::fromStdU16String(folders[choices_() % folders.size()].u16string());
+}
+
+// The list and the PDF file the print dialogs answer, for the next action.
+void SoakRunner::choosePrinting()
+{
+    const std::size_t list = choices_() % (allMeetLists.size() + 1);
+    printChoices_.list = list == allMeetLists.size() ? std::nullopt : std::optional(allMeetLists[list]);
+    const std::vector<std::filesystem::path> files
+        = { {}, root_ / "Prints" / "List.pdf", root_ / "Prints", root_ / "Gone" / "List.pdf", "/proc/List.pdf" };
+    std::error_code error;
+    std::filesystem::create_directories(root_ / "Prints", error);
+    printChoices_.file = QString::fromStdU16String(files[choices_() % files.size()].u16string());
 }
 
 void SoakRunner::closeModalWindows()
@@ -315,7 +392,7 @@ bool wantsNumber(QWidget* box)
     return number;
 }
 
-std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPaste) const
+std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPaste)
 {
     static const std::vector<std::string> numbers = { "1", "2", "3", "4", "5", "6", "7", "8", "10", "12", "15", "20",
         "2.5", "9.5", "10.25", "45", "72", "85.5", "100" };
@@ -334,11 +411,11 @@ std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPas
         // A wrestler, team or bout the meet already holds, so duplicates,
         // hand matches and bout numbers come up.
         std::vector<std::string> known;
-        for (int r = 1; r < meet_->roster.rowCount(); ++r)
-            known.push_back(toQt(meet_->roster.cell(r, RosterColumn::Name)).toStdString());
-        for (int r = 1; r < meet_->teamList.rowCount(); ++r)
-            known.push_back(toQt(meet_->teamList.cell(r, TeamColumn::Abbrev)).toStdString());
-        for (int r = 1; r < meet_->boutGrid.rowCount(); ++r)
+        for (int r = 1; r < meet().roster.rowCount(); ++r)
+            known.push_back(toQt(meet().roster.cell(r, RosterColumn::Name)).toStdString());
+        for (int r = 1; r < meet().teamList.rowCount(); ++r)
+            known.push_back(toQt(meet().teamList.cell(r, TeamColumn::Abbrev)).toStdString());
+        for (int r = 1; r < meet().boutGrid.rowCount(); ++r)
             known.push_back(std::to_string(r));
         known.push_back("New Wrestler " + std::to_string(below(rng, 50)));
         return anyOf(rng, known);
@@ -348,8 +425,265 @@ std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPas
     return anyOf(rng, junk);
 }
 
+namespace {
+
+SoakAction act(std::string verb, std::vector<std::string> args)
+{
+    SoakAction action;
+    action.verb = std::move(verb);
+    action.args = std::move(args);
+    return action;
+}
+
+} // namespace
+
+// ---- the flow of a meet ---------------------------------------------------
+// Random clicks alone seldom get a meet to its bouts: a delete here, junk in
+// a limit box there. So most of the time the soak follows a director's plan
+// (load, match, enter results, schedule, write the files) one step per
+// action, with random actions and folder sabotage in between.
+
+QWidget* SoakRunner::namedWidget(const QString& name)
+{
+    std::vector<QWidget*> windows;
+    for (WindowKind kind :
+        { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check })
+        windows.push_back(&shell().window(kind));
+    windows.push_back(&shell().boardScreen());
+    for (QWidget* window : windows) {
+        if (window->objectName() == name)
+            return window;
+        if (auto* found = window->findChild<QWidget*>(name))
+            return found;
+    }
+    return nullptr;
+}
+
+std::optional<SoakAction> SoakRunner::showWindowOf(QWidget* window)
+{
+    static const std::map<QString, std::string> entries
+        = { { QStringLiteral("TeamScreen"), "&Team" }, { QStringLiteral("WrestlerScreen"), "&Roster" },
+              { QStringLiteral("MatchScreen"), "&Bout" }, { QStringLiteral("ScheduleScreen"), "&Mat" },
+              { QStringLiteral("CheckScreen"), "Meet &Check" }, { QStringLiteral("MatBoardScreen"), "Mat B&oard" } };
+    const auto entry = entries.find(window->objectName());
+    if (entry == entries.end())
+        return std::nullopt;
+    for (QWidget* shown : shownWindows())
+        if (shown->findChild<QMenuBar*>()) {
+            return act("menu", { widgetPath(shown).toStdString(), "&Window", entry->second });
+        }
+    return std::nullopt;
+}
+
+std::optional<SoakAction> SoakRunner::reach(const QString& name, const std::function<SoakAction(QWidget*)>& make)
+{
+    QWidget* w = namedWidget(name);
+    if (!w)
+        return std::nullopt;
+    if (!w->window()->isVisible()) {
+        stepAgain_ = true;
+        return showWindowOf(w->window());
+    }
+    if (!usable(w))
+        return std::nullopt;
+    return make(w);
+}
+
+void SoakRunner::planClick(const QString& name)
+{
+    plan_.push_back([this, name](std::mt19937_64&) {
+        return reach(name, [](QWidget* w) { return act("click", { widgetPath(w).toStdString() }); });
+    });
+}
+
+void SoakRunner::planType(const QString& name, const std::string& text)
+{
+    plan_.push_back([this, name, text](std::mt19937_64&) {
+        return reach(name, [&text](QWidget* w) { return act("type", { widgetPath(w).toStdString(), text }); });
+    });
+}
+
+void SoakRunner::planKey(const QString& name, const std::string& key)
+{
+    plan_.push_back([this, name, key](std::mt19937_64&) {
+        return reach(name, [&key](QWidget* w) { return act("key", { widgetPath(w).toStdString(), key }); });
+    });
+}
+
+// A click, or a double-click, on any data row of a table.
+void SoakRunner::planRow(const QString& name, bool twice)
+{
+    plan_.push_back([this, name, twice](std::mt19937_64& rng) {
+        return reach(name, [&rng, twice](QWidget* w) {
+            auto* view = qobject_cast<QAbstractItemView*>(w);
+            const int rows = view && view->model() ? view->model()->rowCount() : 0;
+            const std::size_t row = rows > 1 ? 1 + below(rng, static_cast<std::size_t>(rows - 1)) : 0;
+            return act(twice ? "double" : "row", { widgetPath(w).toStdString(), std::to_string(row), "0" });
+        });
+    });
+}
+
+void SoakRunner::planMenu(std::vector<std::string> entry)
+{
+    plan_.push_back([entry = std::move(entry)](std::mt19937_64&) -> std::optional<SoakAction> {
+        for (QWidget* shown : shownWindows())
+            if (shown->findChild<QMenuBar*>()) {
+                SoakAction action = act("menu", { widgetPath(shown).toStdString() });
+                action.args.insert(action.args.end(), entry.begin(), entry.end());
+                return action;
+            }
+        return std::nullopt;
+    });
+}
+
+// A result a director would type: a winner, a kind of win and points
+// that fit it, for any bout of the list.
+void SoakRunner::planResult(std::mt19937_64& rng)
+{
+    const int bouts = meet().boutGrid.rowCount() - 1;
+    if (bouts < 1 || meet().boutGrid.cell(1, BoutColumn::Bout).empty())
+        return;
+    planType(QStringLiteral("BoutNumberBox"), std::to_string(1 + below(rng, static_cast<std::size_t>(bouts))));
+    planKey(QStringLiteral("BoutNumberBox"), "Return");
+    // The least margin of each kind of win by points: decision, major,
+    // superior, technical fall.
+    static const std::map<int, std::pair<int, int>> margins = { { ResultType::Decision, { 1, 7 } },
+        { ResultType::MajDec, { 8, 11 } }, { ResultType::SupDec, { 12, 14 } }, { ResultType::TechFall, { 15, 20 } } };
+    const int type = 1 + static_cast<int>(below(rng, 8));
+    const int winner = 1 + static_cast<int>(below(rng, 2));
+    std::string points[2];
+    if (const auto margin = margins.find(type); margin != margins.end()) {
+        const int loser = static_cast<int>(below(rng, 6));
+        const auto [least, most] = margin->second;
+        points[winner - 1] = std::to_string(loser + least + static_cast<int>(below(rng, most - least + 1)));
+        points[2 - winner] = std::to_string(loser);
+    } else if (type == ResultType::Draw) {
+        points[0] = points[1] = std::to_string(below(rng, 8));
+    } else if (type == ResultType::Fall && below(rng, 2) == 0) {
+        points[0] = std::to_string(below(rng, 12));
+        points[1] = std::to_string(below(rng, 12));
+    }
+    if (type != ResultType::Draw && type != ResultType::Scratch)
+        planClick(QStringLiteral("WinnerOption%1").arg(winner));
+    planClick(QStringLiteral("WinByOption%1").arg(type));
+    for (int k = 0; k < 2; ++k) {
+        const QString box = QStringLiteral("ResultsPointsBox%1").arg(k + 1);
+        planType(box, points[k]);
+        if (points[k].empty())
+            planKey(box, "Del");
+    }
+    planClick(QStringLiteral("AcceptButton"));
+}
+
+void SoakRunner::planFlow(std::mt19937_64& rng)
+{
+    const bool hasBouts = !meet().boutGrid.cell(1, BoutColumn::Bout).empty();
+    const bool hasWrestlers = !meet().roster.cell(1, RosterColumn::Name).empty();
+    std::size_t roll = below(rng, 100);
+    // An empty meet is first loaded and matched.
+    if (!hasWrestlers && roll < 60)
+        roll = 0;
+    else if (!hasBouts && roll >= 25 && roll < 60)
+        roll = 10;
+    // A meet with bouts is mostly scored, seldom matched anew.
+    else if (hasBouts && roll >= 8 && roll < 20 && below(rng, 2) == 0)
+        roll = 30;
+    if (roll < 8) {
+        planClick(QStringLiteral("LoadRostersButton"));
+    } else if (roll < 20) {
+        // Junk left in a limit box would refuse the matching.
+        for (const auto& [path, text] : startTexts_)
+            if (path.contains(QLatin1String("AutoMatchFrame")) && !text.isEmpty())
+                planType(path.section(QLatin1Char('/'), -1), text.toStdString());
+        planClick(QStringLiteral("AutoGoButton"));
+    } else if (roll < 25) {
+        planRow(QStringLiteral("Roster"), false);
+        planRow(QStringLiteral("HandMatchGrid"), false);
+        planClick(QStringLiteral("HandMatchAddButton"));
+    } else if (roll < 60) {
+        planResult(rng);
+    } else if (roll < 63) {
+        planClick(
+            below(rng, 2) == 0 ? QStringLiteral("RemoveLastButton") : QStringLiteral("HandMatchRemoveLastButton"));
+    } else if (roll < 70) {
+        planClick(below(rng, 2) == 0 ? QStringLiteral("ScheduleButton") : QStringLiteral("ScheduleByWeightButton"));
+    } else if (roll < 76) {
+        planClick(QStringLiteral("WriteFilesButton"));
+    } else if (roll < 80) {
+        planClick(QStringLiteral("SaveButton"));
+    } else if (roll < 84) {
+        planClick(QStringLiteral("RestoreButton"));
+    } else if (roll < 91) {
+        static const std::vector<std::string> boxes = { "MinimumRestBox", "MinutesPerBoutBox", "StartTimeBox" };
+        static const std::vector<std::string> typed = { "0", "1", "3", "12", "99", "8:30", "23:59", "x" };
+        planClick(QStringLiteral("RefreshButton"));
+        switch (below(rng, 4)) {
+        case 0:
+            planClick(QStringLiteral("WriteReportButton"));
+            break;
+        case 1:
+            planRow(QStringLiteral("ShortGrid"), true);
+            break;
+        case 2:
+            planRow(QStringLiteral("ShortGrid"), false);
+            planClick(QStringLiteral("ToHandMatchButton"));
+            break;
+        default:
+            planType(QString::fromStdString(anyOf(rng, boxes)), anyOf(rng, typed));
+        }
+    } else if (roll < 94) {
+        planClick(below(rng, 2) == 0 ? QStringLiteral("PrintButton") : QStringLiteral("ExportPdfButton"));
+    } else if (roll < 97) {
+        planMenu({ "&Window", "Mat B&oard" });
+        planKey(QStringLiteral("MatBoardScreen"), "F11");
+        planKey(QStringLiteral("MatBoardScreen"), below(rng, 2) == 0 ? "Escape" : "F11");
+    } else {
+        static const std::vector<std::string> entries = { "&New Meet...", "&Open Meet...", "Open &Recent" };
+        const std::string& entry = anyOf(rng, entries);
+        if (entry != "Open &Recent") {
+            planMenu({ "&File", entry });
+            return;
+        }
+        // The recent list is filled as the File menu opens.
+        plan_.push_back([](std::mt19937_64& rng) -> std::optional<SoakAction> {
+            for (QWidget* shown : shownWindows()) {
+                auto* recentMenu = shown->findChild<QMenu*>(QStringLiteral("mnuOpenRecent"));
+                if (!recentMenu)
+                    continue;
+                if (auto* fileMenu = qobject_cast<QMenu*>(recentMenu->parent()))
+                    emit fileMenu->aboutToShow();
+                const QList<QAction*> recent = recentMenu->actions();
+                if (recent.isEmpty())
+                    return std::nullopt;
+                return act("menu",
+                    { widgetPath(shown).toStdString(), "&File", "Open &Recent",
+                        recent[static_cast<int>(below(rng, recent.size()))]->text().toStdString() });
+            }
+            return std::nullopt;
+        });
+    }
+}
+
 SoakAction SoakRunner::pick(std::mt19937_64& rng)
 {
+    // Now and then the director strays from the plan.
+    if (plan_.empty() && below(rng, 100) < 45)
+        planFlow(rng);
+    while (!plan_.empty() && below(rng, 5) != 0) {
+        Step step = std::move(plan_.front());
+        plan_.pop_front();
+        stepAgain_ = false;
+        auto planned = step(rng);
+        // A step that first shows its window comes again, but once only.
+        if (stepAgain_ && !stepRepeated_)
+            plan_.push_front(std::move(step));
+        stepRepeated_ = stepAgain_ && !stepRepeated_;
+        if (planned) {
+            planned->answers = rng();
+            return *planned;
+        }
+    }
+
     std::vector<QAbstractButton*> buttons;
     std::vector<QWidget*> edits, views, focusables;
     std::vector<std::pair<QWidget*, QStringList>> menus;
@@ -368,8 +702,10 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
                 focusables.push_back(w);
         }
         QList<QStringList> entries;
-        for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+            openMenus(bar->actions());
             collectMenu(bar->actions(), {}, entries);
+        }
         for (const auto& entry : entries)
             menus.emplace_back(window, entry);
     }
@@ -389,6 +725,9 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
             QAbstractButton* button = anyOf(rng, buttons);
             if (!qobject_cast<QPushButton*>(button) && below(rng, 3) != 0)
                 button = anyOf(rng, buttons);
+            // Deleting teams and wrestlers is rare at a meet, and each one shrinks it for good.
+            if (button->objectName().contains(QLatin1String("Delete")) && below(rng, 4) != 0)
+                continue;
             action.verb = "click";
             action.args = { widgetPath(button).toStdString() };
             return action;
@@ -437,6 +776,9 @@ SoakAction SoakRunner::pick(std::mt19937_64& rng)
                 = entry.last().contains(QLatin1String("xit")) || entry.last().contains(QLatin1String("Quit"));
             if (ends && below(rng, 30) != 0)
                 continue;
+            // So is leaving for another meet, which starts the promises afresh.
+            if (entry.first() == QLatin1String("&File") && below(rng, 4) != 0)
+                continue;
             action.verb = "menu";
             action.args = { widgetPath(window).toStdString() };
             for (const auto& text : entry)
@@ -458,7 +800,7 @@ void SoakRunner::doAction(const SoakAction& action)
 {
     const auto& args = action.args;
     if (action.verb == "sabotage") {
-        sabotage(folder_, action);
+        sabotage(meetFolder(), action);
         return;
     }
     if (args.empty())
@@ -523,8 +865,10 @@ void SoakRunner::doAction(const SoakAction& action)
 std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
 {
     dialogs_.startAction(action.answers);
+    choices_.seed(action.answers ^ 0x9e3779b97f4a7c15ULL);
+    choosePrinting();
     modalTexts_.clear();
-    before_ = { meet_->teamList, meet_->roster, meet_->boutGrid };
+    before_ = { meet().teamList, meet().roster, meet().boutGrid };
     const double started = cpuSeconds();
     doAction(action);
     closeLeftovers();
@@ -533,6 +877,11 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
         stopProgram();
         startProgram();
         ++restarts_;
+    }
+    switched_ = &shell() != shownShell_;
+    if (switched_) {
+        meetOpened();
+        ++meetSwitches_;
     }
     const double spent = cpuSeconds() - started;
     if (spent > slowestSeconds_) {
@@ -551,27 +900,31 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
         messages.push_back(shown.text);
     messagesShown_ += static_cast<int>(messages.size());
     if (trace_) {
-        std::cout << action.line() << "  [" << meet_->roster.rowCount() - 1 << " roster rows, "
-                  << meet_->boutGrid.rowCount() - 1 << " bout rows]\n";
+        std::cout << action.line() << "  [" << meet().roster.rowCount() - 1 << " roster rows, "
+                  << meet().boutGrid.rowCount() - 1 << " bout rows]\n";
         for (const auto& text : messages)
             std::cout << "    \"" << text << "\"\n";
     }
     for (const auto& text : messages)
         if (!isKnownMessage(text))
             return BrokenPromise { "message", "unknown message \"" + text + "\"" };
-    if (auto problem = tableShapeProblem(*meet_))
+    if (auto problem = tableShapeProblem(meet()))
         return BrokenPromise { "tables", *problem };
     int results = 0;
-    for (int r = 1; r < meet_->boutGrid.rowCount(); ++r)
-        results += !meet_->boutGrid.cell(r, BoutColumn::Winner1).empty()
-            || !meet_->boutGrid.cell(r, BoutColumn::Winner2).empty();
+    for (int r = 1; r < meet().boutGrid.rowCount(); ++r)
+        results += !meet().boutGrid.cell(r, BoutColumn::Winner1).empty()
+            || !meet().boutGrid.cell(r, BoutColumn::Winner2).empty();
     mostResults_ = std::max(mostResults_, results);
-    if (!meet_->boutGrid.cell(meet_->boutGrid.rowCount() - 1, BoutColumn::Bout).empty())
-        mostBouts_ = std::max(mostBouts_, meet_->boutGrid.rowCount() - 1);
+    if (!meet().boutGrid.cell(meet().boutGrid.rowCount() - 1, BoutColumn::Bout).empty())
+        mostBouts_ = std::max(mostBouts_, meet().boutGrid.rowCount() - 1);
     if (auto broken = checkViews())
         return broken;
     const FolderState before = std::move(folderState_);
     folderState_ = readFolder(folder_);
+    // The promises hold for the meet that is open now, from now on.
+    if (switched_)
+        return boutNumberProblem(meet()) ? std::optional(BrokenPromise { "bout numbers", *boutNumberProblem(meet()) })
+                                         : std::nullopt;
     const bool sabotaged = action.verb == "sabotage";
     if (!sabotaged)
         if (auto broken = checkFiles(before))
@@ -583,18 +936,19 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
     const bool restoreWritten
         = !sabotaged && restoreThere && (old == before.end() || !(old->second == restore->second));
     if (restoreWritten)
-        if (auto problem = restoreFileProblem(*meet_, restore->second.bytes))
+        if (auto problem = restoreFileProblem(meet(), restore->second.bytes))
             return BrokenPromise { "restore file", *problem };
-    if (auto problem = boutNumberProblem(*meet_))
+    if (auto problem = boutNumberProblem(meet()))
         return BrokenPromise { "bout numbers", *problem };
     const bool changed = !(
-        meet_->teamList == before_.teamList && meet_->roster == before_.roster && meet_->boutGrid == before_.boutGrid);
+        meet().teamList == before_.teamList && meet().roster == before_.roster && meet().boutGrid == before_.boutGrid);
     // The tables changed into what the restore file holds: it was read back.
     const bool restored
-        = changed && !restoreWritten && restoreThere && !restoreFileProblem(*meet_, restore->second.bytes);
+        = changed && !restoreWritten && restoreThere && !restoreFileProblem(meet(), restore->second.bytes);
     followBoutsRules(action, changed, restored, restoreWritten);
+    countFlow(action, changed);
     if (!boutsRelaxed_)
-        if (auto problem = boutsCellProblem(*meet_))
+        if (auto problem = boutsCellProblem(meet()))
             return BrokenPromise { "bouts cells", *problem };
     return std::nullopt;
 }
@@ -613,10 +967,40 @@ void SoakRunner::followBoutsRules(const SoakAction& action, bool changed, bool r
         boutsRelaxed_ = false;
     if (restored)
         boutsRelaxed_ = restoreFileRelaxed_;
-    if (boutsMayDisagree(*meet_))
+    if (boutsMayDisagree(meet()))
+        boutsRelaxed_ = true;
+    // A wrestler added from the editor while it showed another's bouts gets
+    // a copy of them under his new name, as the meet's rules say.
+    const Table& roster = meet().roster;
+    if (roster.rowCount() > before_.roster.rowCount()
+        && !roster.cell(roster.rowCount() - 1, RosterColumn::Bouts).empty())
         boutsRelaxed_ = true;
     if (restoreWritten)
         restoreFileRelaxed_ = boutsRelaxed_;
+}
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), std::string::npos, end) == 0;
+}
+
+} // namespace
+
+void SoakRunner::countFlow(const SoakAction& action, bool changed)
+{
+    const std::string& target = action.args.empty() ? std::string() : action.args[0];
+    const bool refused = !dialogs_.shown.empty() || !modalTexts_.empty();
+    const bool hasBouts = !meet().boutGrid.cell(1, BoutColumn::Bout).empty();
+    if (target.find("BoutResultsFrame") != std::string::npos && changed
+        && meet().boutGrid.rowCount() == before_.boutGrid.rowCount())
+        ++resultsAccepted_;
+    if (action.verb == "click" && !refused && hasBouts
+        && (endsWith(target, "/ScheduleButton") || endsWith(target, "/ScheduleByWeightButton")))
+        ++schedules_;
+    if (action.verb == "click" && !refused && hasBouts && endsWith(target, "/WriteFilesButton"))
+        ++filesWritten_;
 }
 
 std::optional<BrokenPromise> SoakRunner::checkViews()

@@ -4,11 +4,14 @@
 #include "soak/MeetFolder.h"
 #include "soak/SoakAction.h"
 #include "soak/SoakDialogs.h"
+#include "support/FakePrintChoices.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,8 +21,9 @@
 class QWidget;
 
 namespace korvanda {
+class MeetFolders;
 class Shell;
-}
+} // namespace korvanda
 
 namespace korvanda::soak {
 
@@ -30,7 +34,9 @@ struct BrokenPromise {
 
 // Runs the whole program on a meet folder and does to it what a director
 // does, one action at a time, checking after each that the program kept
-// its promises. Closing the program starts it again on the same folder.
+// its promises. Closing the program starts it again on the meet that was
+// open; "New Meet..." and "Open Meet..." are answered with scratch folders
+// next to the first meet, good ones and refused ones.
 class SoakRunner : public QObject {
     Q_OBJECT
 public:
@@ -52,9 +58,34 @@ public:
     int mostBouts() const { return mostBouts_; }
     int mostResults() const { return mostResults_; }
     int messagesShown() const { return messagesShown_; }
+    // How far the meet's own flow got: results stored, schedules made,
+    // Write Files runs that wrote every file, and switches to another meet.
+    int resultsAccepted() const { return resultsAccepted_; }
+    int schedules() const { return schedules_; }
+    int filesWritten() const { return filesWritten_; }
+    int meetSwitches() const { return meetSwitches_; }
 
 private:
+    using Step = std::function<std::optional<SoakAction>(std::mt19937_64&)>;
+
+    Meet& meet();
+    Shell& shell();
+    std::filesystem::path meetFolder() const;
     void startProgram();
+    void meetOpened();
+    QString chooseFolder();
+    void choosePrinting();
+    void planFlow(std::mt19937_64& rng);
+    void planResult(std::mt19937_64& rng);
+    QWidget* namedWidget(const QString& name);
+    std::optional<SoakAction> showWindowOf(QWidget* window);
+    std::optional<SoakAction> reach(const QString& name, const std::function<SoakAction(QWidget*)>& make);
+    void planClick(const QString& name);
+    void planType(const QString& name, const std::string& text);
+    void planKey(const QString& name, const std::string& key);
+    void planRow(const QString& name, bool twice);
+    void planMenu(std::vector<std::string> entry);
+    void countFlow(const SoakAction& action, bool changed);
     void stopProgram();
     void doAction(const SoakAction& action);
     void closeModalWindows();
@@ -63,12 +94,23 @@ private:
     std::optional<BrokenPromise> checkViews();
     std::optional<BrokenPromise> checkFiles(const FolderState& before);
     void followBoutsRules(const SoakAction& action, bool changed, bool restored, bool restoreWritten);
-    std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste) const;
+    std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste);
 
+    // The scratch folders live here; the first meet is one of them.
+    std::filesystem::path root_;
     std::filesystem::path folder_;
     SoakDialogs dialogs_;
-    std::unique_ptr<Meet> meet_;
-    std::unique_ptr<Shell> shell_;
+    FakePrintChoices printChoices_;
+    // Answers the folder and print dialogs, from the seed the action carries.
+    std::mt19937_64 choices_;
+    std::unique_ptr<MeetFolders> folders_;
+    const Shell* shownShell_ = nullptr;
+    // The next steps of a meet's flow, each picked when its turn comes.
+    std::deque<Step> plan_;
+    // Set by a step that first had to show its window; it comes again.
+    bool stepAgain_ = false;
+    bool stepRepeated_ = false;
+    bool switched_ = false;
     QTimer modalGuard_;
     std::vector<std::string> modalTexts_;
     // What each box held when the program started, by path.
@@ -88,6 +130,10 @@ private:
     int mostBouts_ = 0;
     int mostResults_ = 0;
     int messagesShown_ = 0;
+    int resultsAccepted_ = 0;
+    int schedules_ = 0;
+    int filesWritten_ = 0;
+    int meetSwitches_ = 0;
 };
 
 } // namespace korvanda::soak
