@@ -173,11 +173,12 @@ bool writeEditorToRow(Meet& meet, WrestlerEditor& editor, bool markChanged, Dial
         return false;
     }
     RowCells cells = cellsFromEditor(editor, false);
-    // The Bouts box only shows what the row held when it was loaded; a
-    // matching or a hand match since then has changed the row, and the
-    // same wrestler must not lose his bouts to that old copy.
-    if (name == trimmed(meet.roster.cell(meet.currentRow, RosterColumn::Name)))
-        cells[RosterColumn::Bouts] = meet.roster.cell(meet.currentRow, RosterColumn::Bouts);
+    // The Bouts box only shows what the row held when it was loaded, and the
+    // director cannot type into it. A matching, a hand match or a removed
+    // bout since then has changed the row: writing the old copy back would
+    // take bouts away from him or give him one that no longer exists, also
+    // when he is renamed. Only the matching and the hand matches set bouts.
+    cells[RosterColumn::Bouts] = meet.roster.cell(meet.currentRow, RosterColumn::Bouts);
     writeRow(meet.roster, meet.currentRow, cells);
     saveRestoreFile(meet, dialogs);
     if (markChanged)

@@ -122,26 +122,27 @@ TEST_F(WrestlerEditorTest, AddTrimsWhileReplaceStoresAsTypedAndNeitherKeepsQuote
     EXPECT_NE(dir.read("Restore.Csv").find(row(1)), std::string::npos);
 }
 
-TEST_F(WrestlerEditorTest, ReplaceKeepsTheBoutsMadeSinceTheWrestlerWasLoadedUnlessRenamed)
+TEST_F(WrestlerEditorTest, ReplaceKeepsTheRowsBoutsNotTheStaleCopyTheEditorShows)
 {
     const struct {
         std::string name;
-        std::string bouts;
+        std::string boutsSinceLoaded;
     } cases[] = {
         // A matching after the click gave Bo bout 7 as well.
         { "Bo", "4,7" },
         { " Bo ", "4,7" },
-        // A new name takes the row with the bouts the editor shows.
-        { "Bob", "4" },
+        { "Bob", "4,7" },
+        // Bout 4 was removed after the click; a renamed Bo must not get it back.
+        { "Bob", "" },
     };
     for (const auto& c : cases) {
         meet.roster.setCell(2, RosterColumn::Name, "Bo");
         meet.roster.setCell(2, RosterColumn::Bouts, "4");
         click(2);
-        meet.roster.setCell(2, RosterColumn::Bouts, "4,7");
+        meet.roster.setCell(2, RosterColumn::Bouts, c.boutsSinceLoaded);
         editor.name = c.name;
         EXPECT_TRUE(replaceWrestler(meet, editor, dialogs)) << c.name;
-        EXPECT_EQ(meet.roster.cell(2, RosterColumn::Bouts), c.bouts) << c.name;
+        EXPECT_EQ(meet.roster.cell(2, RosterColumn::Bouts), c.boutsSinceLoaded) << c.name;
     }
 }
 
