@@ -155,20 +155,6 @@ private slots:
         QCOMPARE(f.chosen(), QStringList({ u"WinnerOption2"_s }));
     }
 
-    void removeLastAsksAndLeavesTheFrameAlone()
-    {
-        Fixture f(3);
-        f.clickRow(1);
-        f.dialogs.queueAnswers({ false, true });
-        f.click("RemoveLastButton");
-        QCOMPARE(f.boutView()->model()->rowCount(), 3);
-        f.click("RemoveLastButton");
-        QCOMPARE(f.dialogs.questions, std::vector<std::string>(2, "Really remove bout 3"));
-        QCOMPARE(f.boutView()->model()->rowCount(), 2);
-        QCOMPARE(f.text(u"BoutNumberBox"_s), u"1"_s);
-        QCOMPARE(f.text(u"ResultsNameBox1"_s), u"Red 1"_s);
-    }
-
     // The number of mats comes from the team window; the mat window is
     // filled at once but waits for the Window menu.
     void schedulingUsesTheTeamWindowsMatsAndFillsTheMatWindow()

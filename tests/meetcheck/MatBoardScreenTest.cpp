@@ -31,7 +31,7 @@ class MatBoardScreenTest : public QObject {
 
 private slots:
     // Opened from the Window menu beside the bout window, it follows
-    // "Accept" and "Remove Last" at once.
+    // "Accept" and "Remove Last" at once, down to a meet without bouts.
     void followsResultsAndRemovedBouts()
     {
         TempDir dir;
@@ -59,19 +59,13 @@ private slots:
         QCOMPARE(meet.boutGrid.cell(2, BoutColumn::Winner1), std::string("Decision"));
         QCOMPARE(matText(board, 2), u"Mat 2\nAll bouts done"_s);
 
-        dialogs.queueAnswers({ true });
-        QTest::mouseClick(shell.matchScreen().findChild<QPushButton*>(u"RemoveLastButton"_s), Qt::LeftButton);
+        auto* removeLast = shell.matchScreen().findChild<QPushButton*>(u"RemoveLastButton"_s);
+        dialogs.queueAnswers({ true, true, true });
+        QTest::mouseClick(removeLast, Qt::LeftButton);
         QCOMPARE(matText(board, 1), u"Mat 1\nNow: bout 1\nAnn (TIG)\nBo (LIO)"_s);
-    }
-
-    void aMeetWithoutBoutsSaysSo()
-    {
-        Meet meet;
-        TableModels models(meet);
-        MatBoardScreen board(meet, models);
-        board.show();
-        auto* empty = board.findChild<QLabel*>(u"BoardEmptyLabel"_s);
-        QVERIFY(empty && empty->isVisible());
+        QTest::mouseClick(removeLast, Qt::LeftButton);
+        QTest::mouseClick(removeLast, Qt::LeftButton);
+        QVERIFY(board.findChild<QLabel*>(u"BoardEmptyLabel"_s)->isVisible());
         QVERIFY(!board.findChild<QLabel*>(u"BoardMat1"_s));
     }
 
