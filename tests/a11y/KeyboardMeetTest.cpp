@@ -167,9 +167,9 @@ class KeyboardMeetTest : public QObject {
 
 private slots:
     // Load rosters, match, schedule, twenty results with two refusals, write
-    // files: by keys alone the files come out as with the mouse and the
-    // results stored directly. Each kind of win is chosen by its own key, so
-    // two kinds sharing a key, or one taking a menu's, fail here.
+    // files: by keys alone the files come out as when the mouse runs the same
+    // meet and the results are stored directly. Each kind of win is chosen by
+    // its own key, so two kinds sharing a key, or one taking a menu's, fail here.
     void aWholeMeetByKeyboardWritesTheSameFiles()
     {
         std::map<std::string, std::string> expected;
