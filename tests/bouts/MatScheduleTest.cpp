@@ -1,6 +1,5 @@
 #include "bouts/MatSchedule.h"
 
-#include "bouts/MatLayout.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
@@ -114,20 +113,4 @@ TEST(MatScheduleTest, ByWeightSharesTheMatsAtTheLimitsAndRefusalsChangeNothing)
         EXPECT_EQ(s.schedule.mat(1), mat1);
         EXPECT_FALSE(s.dir.exists("Restore.Csv"));
     }
-}
-
-TEST(MatScheduleTest, WindowPlacesTheShownMatsInTwoColumns)
-{
-    // Mat, mats shown, then where its table and caption stand.
-    const std::tuple<int, int, MatPlacement> cases[] = {
-        { 2, 2, { 7680, 360, 7455, 10095, 10560, 0 } },
-        { 4, 4, { 7680, 5640, 7455, 4815, 11040, 5280 } },
-        { 3, 5, { 120, 3880, 7455, 3055, 3480, 3520 } },
-        { 6, 6, { 7680, 7400, 7455, 3055, 11040, 7040 } },
-    };
-    for (const auto& [mat, shown, expected] : cases)
-        EXPECT_EQ(matPlacement(mat, shown), expected) << mat << " of " << shown;
-    EXPECT_FALSE(matPlacement(3, 2)) << "hidden";
-    EXPECT_FALSE(matPlacement(1, 7));
-    EXPECT_EQ(twipsToPixels(7455, 96), 497);
 }

@@ -17,92 +17,60 @@ using namespace Qt::StringLiterals;
 class ScheduleScreenTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        TempDir dir;
-        Meet meet;
-        FakeDialogs dialogs;
-        ScheduleScreen screen;
-
-        // Bout n pairs "Red n" of team Rn with "Green n" of team Gn.
-        explicit Fixture(int bouts)
-        {
-            meet.directory = dir.path();
-            meet.boutGrid.setRowCount(1);
-            for (int n = 1; n <= bouts; ++n) {
-                const std::string number = std::to_string(n);
-                meet.boutGrid.appendRow(number + "\t1\t\tRed " + number + "\t\t50\t\tR" + number + "\t\t\t\tGreen "
-                    + number + "\t\t50\t\tG" + number);
-            }
-            screen.show();
-        }
-
-        void schedule(int mats)
-        {
-            QVERIFY(scheduleBouts(meet, std::to_string(mats), false, dialogs, screen.schedule()));
-            screen.showSchedule();
-        }
-        TableView* table(int mat) { return screen.findChild<TableView*>(u"ScheduleGrid%1"_s.arg(mat)); }
-        QLabel* caption(int mat) { return screen.findChild<QLabel*>(u"MatLabel%1"_s.arg(mat)); }
-    };
-
 private slots:
-    void beforeAnySchedulingEveryMatShowsItsHeaderOnly()
-    {
-        Fixture f(4);
-        const QStringList headers = { u"Bout"_s, u"Red"_s, u"Team"_s, u"Green"_s, u"Team"_s };
-        for (int mat = 1; mat <= 6; ++mat) {
-            QAbstractItemModel* model = f.table(mat)->model();
-            QCOMPARE(model->rowCount(), 0);
-            QStringList shown;
-            for (int c = 0; c < model->columnCount(); ++c)
-                shown.append(model->headerData(c, Qt::Horizontal).toString());
-            QCOMPARE(shown, headers);
-            QVERIFY(f.table(mat)->isVisible());
-            QCOMPARE(f.caption(mat)->text(), u"Mat %1"_s.arg(mat));
-        }
-    }
-
+    // Before any scheduling all six mats show, empty. Then from six mats
+    // down to one, so each run also hides what the last one showed. The
+    // window goes with its mats filled, as it does at the end of a meet.
     void matsStandWhereTheirCountPutsThem()
     {
-        // From six down to one, so each run also hides what the last one showed.
-        Fixture f(9);
+        TempDir dir;
+        Meet meet;
+        meet.directory = dir.path();
+        meet.boutGrid.setRowCount(1);
+        for (int n = 1; n <= 9; ++n)
+            meet.boutGrid.appendRow(std::to_string(n) + "\t1\t\tRed\t\t50\t\tR\t\t\t\tGreen " + std::to_string(n));
+        FakeDialogs dialogs;
+        ScheduleScreen screen;
+        screen.show();
+        auto table = [&screen](int mat) { return screen.findChild<TableView*>(u"ScheduleGrid%1"_s.arg(mat)); };
+        for (int mat = 1; mat <= 6; ++mat)
+            QVERIFY(table(mat)->isVisible() && table(mat)->model()->rowCount() == 0);
+
         for (int mats = 6; mats >= 1; --mats) {
-            f.schedule(mats);
-            QCOMPARE(f.table(1)->model()->rowCount(), (9 + mats - 1) / mats);
-            QCOMPARE(f.table(1)->model()->index(0, 3).data().toString(), u"Green 1"_s);
-            const QString run = u"%1 mats"_s.arg(mats);
-            QWidget* canvas = f.table(1)->parentWidget();
+            QVERIFY(scheduleBouts(meet, std::to_string(mats), false, dialogs, screen.schedule()));
+            screen.showSchedule();
+            QCOMPARE(table(1)->model()->rowCount(), (9 + mats - 1) / mats);
+            QCOMPARE(table(1)->model()->index(0, 3).data().toString(), u"Green 1"_s);
+            QWidget* canvas = table(1)->parentWidget();
             for (int mat = 1; mat <= 6; ++mat) {
-                const QString where = run + u", mat %1"_s.arg(mat);
-                TableView* table = f.table(mat);
-                QLabel* caption = f.caption(mat);
+                const QByteArray where = u"%1 mats, mat %2"_s.arg(mats).arg(mat).toLatin1();
+                TableView* view = table(mat);
+                auto* caption = screen.findChild<QLabel*>(u"MatLabel%1"_s.arg(mat));
                 const auto place = matPlacement(mat, mats);
-                QVERIFY2(table->isVisible() == place.has_value(), qPrintable(where));
-                QVERIFY2(caption->isVisible() == place.has_value(), qPrintable(where));
+                QVERIFY2(view->isVisible() == place.has_value() && caption->isVisible() == place.has_value(), where);
                 if (!place)
                     continue;
-                const double dpiX = table->logicalDpiX();
-                const double dpiY = table->logicalDpiY();
-                const QRect designed(twipsToPixels(place->tableLeft, dpiX), twipsToPixels(place->tableTop, dpiY),
-                    twipsToPixels(place->tableWidth, dpiX), twipsToPixels(place->tableHeight, dpiY));
-                QVERIFY2(table->geometry() == designed, qPrintable(where));
-                QVERIFY2(caption->pos()
-                        == QPoint(twipsToPixels(place->captionLeft, dpiX), twipsToPixels(place->captionTop, dpiY)),
-                    qPrintable(where));
-                QVERIFY2(caption->geometry().bottom() < table->geometry().top(), qPrintable(where));
-                QVERIFY2(canvas->rect().contains(table->geometry()), qPrintable(where));
-                QVERIFY2(!table->selectionModel()->hasSelection(), qPrintable(where));
+                auto pixelsX = [view](int twips) { return twipsToPixels(twips, view->logicalDpiX()); };
+                auto pixelsY = [view](int twips) { return twipsToPixels(twips, view->logicalDpiY()); };
+                QVERIFY2(view->geometry()
+                        == QRect(pixelsX(place->tableLeft), pixelsY(place->tableTop), pixelsX(place->tableWidth),
+                            pixelsY(place->tableHeight)),
+                    where);
+                QVERIFY2(caption->pos() == QPoint(pixelsX(place->captionLeft), pixelsY(place->captionTop)), where);
+                QVERIFY2(caption->geometry().bottom() < view->geometry().top(), where);
+                QVERIFY2(canvas->rect().contains(view->geometry()), where);
+                QVERIFY2(!view->selectionModel()->hasSelection(), where);
                 // A mat's whole row reads without scrolling sideways, names wide.
-                QVERIFY2(!table->horizontalScrollBar()->isVisible(), qPrintable(where));
-                QVERIFY2(table->horizontalHeader()->sectionSize(1) > 2 * table->horizontalHeader()->sectionSize(2),
-                    qPrintable(where));
+                QVERIFY2(!view->horizontalScrollBar()->isVisible(), where);
+                QVERIFY2(
+                    view->horizontalHeader()->sectionSize(1) > 2 * view->horizontalHeader()->sectionSize(2), where);
                 // Odd mats on the left, each even mat beside the odd one before it.
                 if (mat % 2 == 0) {
-                    const QRect partner = f.table(mat - 1)->geometry();
-                    QVERIFY2(partner.right() < table->geometry().left(), qPrintable(where));
-                    QVERIFY2(partner.top() == table->geometry().top(), qPrintable(where));
+                    const QRect partner = table(mat - 1)->geometry();
+                    QVERIFY2(
+                        partner.right() < view->geometry().left() && partner.top() == view->geometry().top(), where);
                 } else if (mat > 1) {
-                    QVERIFY2(f.table(mat - 2)->geometry().bottom() < caption->geometry().top(), qPrintable(where));
+                    QVERIFY2(table(mat - 2)->geometry().bottom() < caption->geometry().top(), where);
                 }
             }
         }

