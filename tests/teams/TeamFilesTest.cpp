@@ -145,11 +145,9 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     EXPECT_EQ(none.roster.rowCount(), 2);
 }
 
-// A data file that is empty, leads out of the meet's folder or names one of
-// the meet's own files (or one whose backup would be theirs) is no team's:
-// every team whose wrestlers end up in no file is named once, in list order,
-// after the files that could be written, and no meet file is overwritten. A
-// team without wrestlers loses nothing and is not named.
+// A data file that is empty, leads out of the meet's folder or names a meet
+// file (or its backup) is refused: each team left without a file is named
+// once, in list order, after the writing; a team without wrestlers is not.
 TEST_F(TeamFilesTest, EachTeamWhoseWrestlersAreInNoFileIsNamed)
 {
     const std::string refused[] = { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "TEAMS",
