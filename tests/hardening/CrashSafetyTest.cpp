@@ -33,10 +33,6 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
     }
     const std::set<std::string> written = { "Restore.Csv", "Teams.Csv", "Tigers.Csv", "Lions.Csv", "Roster.Txt",
         "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt", "Teams.Bak", "Tigers.Bak", "Lions.Bak" };
-    // A backup holds a version of its file.
-    const auto source = [](const std::string& name) {
-        return name.ends_with(".Bak") ? name.substr(0, name.size() - 4) + ".Csv" : name;
-    };
 
     TempDir dir;
     const Meet versions[2] = { meetVersion(1, dir.path()), meetVersion(2, dir.path()) };
@@ -84,7 +80,7 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
         for (const auto& name : written) {
             ASSERT_TRUE(now.contains(name)) << name << " is missing after kill " << kill;
             const std::string& bytes = now.at(name);
-            ASSERT_TRUE(bytes == version[0].at(source(name)) || bytes == version[1].at(source(name)))
+            ASSERT_TRUE(bytes == version[0].at(sourceOf(name)) || bytes == version[1].at(sourceOf(name)))
                 << name << " is torn after kill " << kill;
         }
         restoreVersionsSeen.insert(now.at("Restore.Csv"));
@@ -98,7 +94,7 @@ TEST(CrashSafetyTest, EveryFileIsWholeAfterAKillAtAnyMoment)
     const Files after = filesIn(dir.path(), &temporaries);
     EXPECT_EQ(temporaries, 0);
     for (const auto& name : written) {
-        if (name == source(name)) {
+        if (name == sourceOf(name)) {
             EXPECT_EQ(after.at(name), version[0].at(name)) << name;
         }
     }

@@ -51,6 +51,12 @@ inline void writeEverything(const korvanda::Meet& meet, korvanda::Dialogs& dialo
 
 using Files = std::map<std::string, std::string>;
 
+// The file a backup holds a version of; any other file stands for itself.
+inline std::string sourceOf(const std::string& name)
+{
+    return name.ends_with(".Bak") ? name.substr(0, name.size() - 4) + ".Csv" : name;
+}
+
 // Every file of the directory with its bytes; temporaries (".new") are only
 // counted, directories left out.
 inline Files filesIn(const std::filesystem::path& directory, int* temporaries = nullptr)

@@ -59,6 +59,18 @@ Messages messagesWhenBroken(const std::string& broken, const fs::path& dir, bool
     return shown;
 }
 
+// Every file of the meet, as the next version leaves them on a sound disk.
+Files cleanFiles()
+{
+    TempDir dir;
+    meetSoFar(dir.path());
+    nextVersion(dir.path());
+    return filesIn(dir.path());
+}
+
+const std::string everyFile[] = { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak", "Roster.Txt",
+    "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" };
+
 } // namespace
 
 // Each file in turn replaced by a directory (which then cannot be read
@@ -71,13 +83,9 @@ TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
     ASSERT_TRUE(fs::exists("/dev/full"));
     const std::vector<bool> ways = { true, false };
 #endif
-    TempDir cleanDir;
-    meetSoFar(cleanDir.path());
-    nextVersion(cleanDir.path());
-    const Files clean = filesIn(cleanDir.path());
+    const Files clean = cleanFiles();
     for (const bool directory : ways)
-        for (const std::string broken : { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak",
-                 "Roster.Txt", "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" }) {
+        for (const std::string& broken : everyFile) {
             SCOPED_TRACE((directory ? "directory: " : "full device: ") + broken);
             TempDir dir;
             meetSoFar(dir.path());
@@ -106,8 +114,7 @@ TEST(HostileDiskTest, OneBrokenFileKeepsItsBytesAndTheNextSaveWorks)
             }
             EXPECT_TRUE(nextVersion(dir.path()).empty());
             // A backup made now holds the file the failed save wrote.
-            const std::string source = broken.ends_with(".Bak") ? broken.substr(0, broken.size() - 4) + ".Csv" : broken;
-            EXPECT_EQ(filesIn(dir.path()).at(broken), clean.at(source));
+            EXPECT_EQ(filesIn(dir.path()).at(broken), clean.at(sourceOf(broken)));
         }
 }
 
@@ -120,12 +127,8 @@ TEST(HostileDiskTest, AFileHeldOpenByAnotherProgramKeepsItsBytes)
 #ifndef _WIN32
     GTEST_SKIP() << "only Windows keeps another program from replacing a file it holds open";
 #else
-    TempDir cleanDir;
-    meetSoFar(cleanDir.path());
-    nextVersion(cleanDir.path());
-    const Files clean = filesIn(cleanDir.path());
-    for (const std::string held : { "Restore.Csv", "Teams.Csv", "Teams.Bak", "Tigers.Csv", "Tigers.Bak", "Roster.Txt",
-             "BoutList.Txt", "ScoreList.Txt", "BoutSheets.Txt", "ScoreTally.Txt" }) {
+    const Files clean = cleanFiles();
+    for (const std::string& held : everyFile) {
         SCOPED_TRACE("held open: " + held);
         TempDir dir;
         meetSoFar(dir.path());
@@ -141,8 +144,7 @@ TEST(HostileDiskTest, AFileHeldOpenByAnotherProgramKeepsItsBytes)
             EXPECT_EQ(after.at(name), name == held || name == backupName(held) ? before.at(name) : bytes) << name;
         }
         EXPECT_TRUE(nextVersion(dir.path()).empty());
-        const std::string source = held.ends_with(".Bak") ? held.substr(0, held.size() - 4) + ".Csv" : held;
-        EXPECT_EQ(filesIn(dir.path()).at(held), clean.at(source));
+        EXPECT_EQ(filesIn(dir.path()).at(held), clean.at(sourceOf(held)));
     }
 #endif
 }

@@ -176,30 +176,19 @@ TEST(AutoMatchTest, BoutListOfALargerMeet)
     for (unsigned seed : { 1u, 2u, 3u }) {
         Meet meet = inventedMeet(seed);
         ASSERT_TRUE(match(meet, settings).matched);
+        // Each wrestler's bouts and pairs are counted in MeetSizeTest.
         const Table& grid = meet.boutGrid;
-        std::vector<std::string> boutsOf(61);
-        std::set<std::pair<int, int>> pairs;
         std::string kinds; // I for a bout between teams, S within one
         for (int b = 1; b < grid.rowCount(); ++b) {
-            EXPECT_EQ(grid.cell(b, BoutColumn::Bout), std::to_string(b));
-            const int red = std::stoi(grid.cell(b, BoutColumn::Name1).substr(1));
-            const int green = std::stoi(grid.cell(b, BoutColumn::Name2).substr(1));
-            EXPECT_TRUE(pairs.insert({ red, green }).second) << "a pair meets once";
             kinds += grid.cell(b, BoutColumn::Team1) == grid.cell(b, BoutColumn::Team2) ? 'S' : 'I';
             auto value = [&](int column) { return std::stof(grid.cell(b, column)); };
             EXPECT_LE(std::abs(value(BoutColumn::Age1) - value(BoutColumn::Age2)), 1.0f) << "within the limits";
             EXPECT_LE(std::abs(value(BoutColumn::Skill1) - value(BoutColumn::Skill2)), 2.0f);
             const auto [light, heavy] = std::minmax({ value(BoutColumn::Weight1), value(BoutColumn::Weight2) });
             EXPECT_LE(heavy, light * 1.1f);
-            for (int w : { red, green })
-                boutsOf[w] += (boutsOf[w].empty() ? "" : ",") + std::to_string(b);
         }
         EXPECT_TRUE(kinds.starts_with('I') && kinds.ends_with('S') && std::is_sorted(kinds.begin(), kinds.end()))
             << "both blocks, bouts between teams first: " << kinds;
-        for (int r = 1; r <= 60; ++r) {
-            EXPECT_EQ(meet.roster.cell(r, RosterColumn::Bouts), boutsOf[r]) << r;
-            EXPECT_LE(std::count(boutsOf[r].begin(), boutsOf[r].end(), ','), 2) << "at most three bouts";
-        }
         Meet again = inventedMeet(seed), plain = inventedMeet(seed);
         match(again, settings);
         match(plain, settings, RestOrdering::Plain);
@@ -222,11 +211,10 @@ TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
         { {}, nullptr, replaced, {} },
         { {}, "No", nothing, { "Hand matches will be deleted.  Proceed anyway?" } },
         { {}, "Yes", replaced, { "Hand matches will be deleted.  Proceed anyway?" } },
-        // The first bad box is named; a later one waits.
+        // The first bad box is named; a later one waits. Which box has which
+        // message is pinned in MatchSettingsTest.
         { limits("0|one|7|10|0|2|1|3 bouts"), nullptr, nothing, { "Bad value for maximum age difference." } },
         { limits("x|1|7|10|0|2|1|3"), nullptr, nothing, { "Bad value for ideal age difference." } },
-        { limits("0|1|7||0|2|1|3"), nullptr, nothing, { "Bad value for maximum weight difference." } },
-        { limits("0|1|7|10|0|2 levels|1|3"), nullptr, nothing, { "Bad value for maximum skill difference." } },
         { limits("0|1|7|10|0|2|0.5|3"), nullptr, nothing, { "Bad value for minimum bouts." } },
         { limits("0|1|7|10|0|2|4|3"), nullptr, nothing, { "Bad value for maximum bouts." } },
         { limits("0|1|7|10|0|2|1|40000"), nullptr, nothing, { "Bad value for maximum bouts." } },

@@ -59,15 +59,6 @@ TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
     EXPECT_TRUE(fresh.rostersChanged) << "restoring leaves the flags alone";
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(restoreFileText(fresh), dir.read("Restore.Csv")) << "every cell came back";
-
-    // A save that cannot finish keeps the earlier file and names it.
-    const std::string earlier = dir.read("Restore.Csv");
-    std::filesystem::create_directory(dir.path() / "Restore.Csv.new");
-    meet.roster.setCell(1, 0, "Changed");
-    EXPECT_FALSE(saveRestoreFile(meet, dialogs));
-    ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_NE(dialogs.warnings[0].find("Restore.Csv"), std::string::npos);
-    EXPECT_EQ(dir.read("Restore.Csv"), earlier);
 }
 
 TEST(RestoreFileTest, DamagedOrMissingFilesAreRefusedAndChangeNothing)

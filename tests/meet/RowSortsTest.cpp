@@ -73,18 +73,6 @@ TEST(RowSortsTest, QuickSortMayReorderEqualKeysWhileStableSortKeepsThem)
     EXPECT_EQ(column(stable, RosterColumn::Name), (Cells { "D", "A", "B", "C" }));
 }
 
-TEST(RowSortsTest, StableSortByTeamKeepsWeightOrderWithinEachTeam)
-{
-    Table roster
-        = rosterOf({ "a\t\t95\t\tTIG", "b\t\t60\t\tLIO", "c\t\t72\t\tTIG", "d\t\t88\t\tLIO", "e\t\t51\t\tTIG" });
-    quickSortRows(roster, RosterColumn::Wgt, true, 1, 5);
-    stableSortRows(roster, RosterColumn::Team, true, 1, 5);
-    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "b", "d", "e", "c", "a" }));
-    stableSortRows(roster, RosterColumn::Wgt, false, 1, 5);
-    stableSortRows(roster, RosterColumn::Team, false, 1, 5);
-    EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "a", "c", "e", "d", "b" }));
-}
-
 TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
 {
     for (const bool stable : { false, true }) {

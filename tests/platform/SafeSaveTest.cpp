@@ -29,7 +29,8 @@ void write(const fs::path& path, const std::string& bytes)
 
 } // namespace
 
-// Meet folders are named by people: accents, other alphabets, spaces.
+// Meet folders are named by people: accents, other alphabets, spaces. The
+// bytes go as they are, a NUL and a Latin-1 letter too.
 TEST(SafeSaveTest, SavesInAFolderOfAnyName)
 {
     TempDir dir;
@@ -39,8 +40,9 @@ TEST(SafeSaveTest, SavesInAFolderOfAnyName)
         ASSERT_TRUE(fs::create_directory(meet));
         const fs::path file = meet / "BoutList.Txt";
         ASSERT_TRUE(platform::saveReplacing(file, "first\r\n"));
-        ASSERT_TRUE(platform::saveReplacing(file, "second\r\n"));
-        EXPECT_EQ(bytesOf(file), "second\r\n");
+        const std::string second("second\0\xe9\r\n", 10);
+        ASSERT_TRUE(platform::saveReplacing(file, second));
+        EXPECT_EQ(bytesOf(file), second);
         EXPECT_FALSE(fs::exists(platform::temporaryFor(file)));
     }
 }
@@ -113,4 +115,32 @@ TEST(SafeSaveTest, AnObstacleKeepsTheOldFileWhole)
             EXPECT_EQ(bytesOf(file), "new");
         }
     }
+}
+
+// What a crash left where the temporary goes does not block the next save:
+// half a file, one marked read-only, or a link that leads nowhere.
+TEST(SafeSaveTest, ATemporaryLeftByACrashIsReplaced)
+{
+    TempDir dir;
+    const fs::path file = dir.path() / "Restore.Csv", temporary = platform::temporaryFor(file);
+    const std::function<void()> leftovers[] = {
+        [&] { write(temporary, "half a file from before the crash"); },
+        [&] {
+            write(temporary, "half a file");
+            fs::permissions(temporary, fs::perms::owner_read);
+        },
+#ifndef _WIN32
+        // Windows lets only administrators make links.
+        [&] { fs::create_symlink(dir.path() / "gone" / "x", temporary); },
+#endif
+    };
+    for (const auto& leave : leftovers) {
+        const std::string bytes = "save " + std::to_string(&leave - leftovers);
+        SCOPED_TRACE(bytes);
+        leave();
+        ASSERT_TRUE(platform::saveReplacing(file, bytes));
+        EXPECT_EQ(bytesOf(file), bytes);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temporary)));
+    }
+    EXPECT_FALSE(platform::saveReplacing(dir.path() / "missing-dir" / "x.Csv", "new"));
 }

@@ -59,7 +59,6 @@ private slots:
             QVERIFY2(!control(form, hidden)->isVisible(), hidden);
         click(form, "Check1");
         QVERIFY(control(form, "Text1")->isVisible() && control(form, "Text3")->isVisible());
-        QCOMPARE(text(form, "Label10"), QStringLiteral("EXISTING BOUT SHEETS FROM KORVANDA"));
 
         click(form, "Command2");
         QVERIFY(messages.isEmpty());

@@ -88,15 +88,6 @@ TEST(GenerationTest, MissingInputEndsWithItsMessageAndNoOutput)
     EXPECT_FALSE(dir.exists(output));
 }
 
-TEST(GenerationTest, SplitKeepsTextAfterLastLineEnd)
-{
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines { "a", "", "b" }));
-    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines { "a", "b", "" }));
-    EXPECT_EQ(splitLines("a\rb"), (Lines { "a\rb" })) << "a lone CR stays in its line";
-    EXPECT_TRUE(splitLines("").empty());
-}
-
 TEST(GenerationTest, FindFilePrefersExactNameThenIgnoresCase)
 {
     TempDir dir;
@@ -109,36 +100,4 @@ TEST(GenerationTest, FindFilePrefersExactNameThenIgnoresCase)
     dir.write("boutsheets.txt", "exact");
     EXPECT_EQ(findFile(d, "boutsheets.txt"), d / "boutsheets.txt");
     EXPECT_EQ(ProgramDirectory(d, "C:\\").shownFile("a.txt"), "C:\\a.txt") << "a root has its separator";
-}
-
-TEST(GenerationTest, FilesAreReadAndWrittenSafely)
-{
-    TempDir dir;
-    EXPECT_EQ(loadFile(dir.path() / "missing.txt"), "");
-    const auto file = dir.path() / "out.txt";
-    const std::string bytes("x\0\xe9\r\n", 5);
-    ASSERT_TRUE(writeFileSafely(file, bytes));
-    EXPECT_EQ(loadFile(file), bytes);
-    // A directory where the temporary file goes makes the write fail.
-    std::filesystem::create_directory(dir.path() / "out.txt.new");
-    EXPECT_FALSE(writeFileSafely(file, "newer"));
-    EXPECT_EQ(loadFile(file), bytes);
-    EXPECT_FALSE(writeFileSafely(dir.path() / "out.txt.new", "x")) << "a directory in the output's place";
-}
-
-TEST(GenerationTest, ATemporaryLeftByACrashDoesNotBlockTheNextWrite)
-{
-    TempDir dir;
-    const auto file = dir.path() / "out.txt";
-#ifdef _WIN32
-    // Windows lets only administrators make links; a read-only leftover
-    // stands in the way all the same.
-    dir.write("out.txt.new", "half");
-    std::filesystem::permissions(dir.path() / "out.txt.new", std::filesystem::perms::owner_read);
-#else
-    std::filesystem::create_symlink(dir.path() / "gone" / "x", dir.path() / "out.txt.new");
-#endif
-    ASSERT_TRUE(writeFileSafely(file, "sheets"));
-    EXPECT_EQ(loadFile(file), "sheets");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.path() / "out.txt.new")));
 }

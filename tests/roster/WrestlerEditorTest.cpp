@@ -74,18 +74,15 @@ TEST_F(WrestlerEditorTest, BoxesTakeTheirStoredFormsOnLeaving)
 TEST_F(WrestlerEditorTest, InvalidEntriesAreRefusedByAddReplaceAndTheAttendanceToggle)
 {
     // An unlisted team (case counts), no name, and each number missing or unreadable.
-    const WrestlerEditor bad[] = { { "Dee", "10.0", "70", "2.0", "tig", CheckState::Clear, "" },
-        { "  ", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
-        { "\"\t\"", "10.0", "70", "2.0", "TIG", CheckState::Clear, "" },
-        { "Dee", "", "70", "2.0", "TIG", CheckState::Clear, "" },
-        { "Dee", "10.0", "heavy", "2.0", "TIG", CheckState::Clear, "" },
-        { "Dee", "10.0", "70", "?", "TIG", CheckState::Clear, "" },
-        { "Dee", "10\t", "70", "2.0", "TIG", CheckState::Clear, "" } };
-    for (const auto& entry : bad) {
+    using W = WrestlerEditor;
+    const std::pair<std::string W::*, const char*> bad[] = { { &W::team, "tig" }, { &W::name, "  " },
+        { &W::name, "\"\t\"" }, { &W::age, "" }, { &W::weight, "heavy" }, { &W::skill, "?" }, { &W::age, "10\t" } };
+    for (const auto& [field, text] : bad) {
         for (const auto operation : { addWrestler, replaceWrestler }) {
-            editor = entry;
-            EXPECT_FALSE(operation(meet, editor, dialogs));
-            EXPECT_EQ(editor.name, entry.name) << "the editor is kept for mending";
+            editor = typed("Dee");
+            editor.*field = text;
+            EXPECT_FALSE(operation(meet, editor, dialogs)) << text;
+            EXPECT_EQ(editor.*field, text) << "the editor is kept for mending";
         }
     }
     // A wrestler whose team has left the list cannot be toggled either.

@@ -145,61 +145,40 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     EXPECT_EQ(none.roster.rowCount(), 2);
 }
 
-TEST_F(TeamFilesTest, ADataFileNamedAfterAMeetFileNeverOverwritesIt)
-{
-    EXPECT_TRUE(isMeetFileName("Teams"));
-    EXPECT_TRUE(isMeetFileName("TEAMS"));
-    EXPECT_TRUE(isMeetFileName("teams.old")) << "its backup would be Teams.Bak";
-    EXPECT_TRUE(isMeetFileName("restore"));
-    EXPECT_TRUE(isMeetFileName("KorvandaSettings"));
-    EXPECT_FALSE(isMeetFileName("Tigers"));
-    EXPECT_FALSE(isMeetFileName("Teamsters"));
-
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG\tAnn\tTeams");
-    meet.teamList.appendRow("Lions\tLIO\tBo\tRestore");
-    meet.teamList.appendRow("Bears\tBEA\tCy\tBears");
-    meet.roster.appendRow("Kim\t9.0\t62\t2.0\tTIG\t50\t\t");
-    meet.roster.appendRow("Lu\t9.0\t62\t2.0\tLIO\t50\t\t");
-    meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
-    dir.write("Restore.Csv", "the meet");
-    savePermFiles(meet, dialogs);
-    EXPECT_EQ(dir.read("Teams.Csv"),
-        "\"Tigers\",\"TIG\",\"Ann\",\"Teams\"\r\n"
-        "\"Lions\",\"LIO\",\"Bo\",\"Restore\"\r\n"
-        "\"Bears\",\"BEA\",\"Cy\",\"Bears\"\r\n");
-    EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
-    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
-    EXPECT_EQ(dialogs.warnings, (Texts { notSaved("Tigers"), notSaved("Lions") }));
-}
-
-// Every team whose wrestlers end up in no file is named once, in list
-// order, after the files that could be written; a team without wrestlers
-// loses nothing and is not named.
+// A data file that is empty, leads out of the meet's folder or names a meet
+// file (or its backup) is refused: each team left without a file is named
+// once, in list order, after the writing; a team without wrestlers is not.
 TEST_F(TeamFilesTest, EachTeamWhoseWrestlersAreInNoFileIsNamed)
 {
-    const char* refused[]
-        = { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "Restore", "korvandasettings" };
+    const std::string refused[] = { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "TEAMS",
+        "teams.old", "Restore", "korvandasettings" };
     meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Bears\tBEA\t\tBears");
+    meet.teamList.appendRow("Bears\tBEA\tCy Oda\tBears");
     meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
+    std::string list = "\"Bears\",\"BEA\",\"Cy Oda\",\"Bears\"\r\n";
     Texts expected;
     int k = 0;
-    for (const char* name : refused) {
+    for (const std::string& name : refused) {
         const std::string abbreviation = "T" + std::to_string(++k);
         EXPECT_FALSE(isUsableDataFile(name)) << '"' << name << '"';
         meet.teamList.appendRow(" Team " + abbreviation + " \t" + abbreviation + "\t\t" + name);
         meet.roster.appendRow("W" + abbreviation + "\t9.0\t62\t2.0\t" + abbreviation + "\t50\t\t");
+        list += "\"Team " + abbreviation + "\",\"" + abbreviation + "\",\"\",\"" + (name == "   " ? "" : name)
+            + "\"\r\n";
         expected.push_back(notSaved("Team " + abbreviation));
     }
     meet.teamList.appendRow("Empty\tEMP\t\t../Empty");
-    EXPECT_TRUE(isUsableDataFile(" Bears "));
+    list += "\"Empty\",\"EMP\",\"\",\"../Empty\"\r\n";
+    EXPECT_TRUE(isUsableDataFile(" Bears ") && isUsableDataFile("Teamsters"));
+    dir.write("Restore.Csv", "the meet");
 
     savePermFiles(meet, dialogs);
     EXPECT_EQ(dialogs.warnings, expected);
     EXPECT_EQ(dialogs.shown, expected);
+    EXPECT_EQ(dir.read("Teams.Csv"), list);
+    EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
     EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
-    EXPECT_FALSE(dir.exists(".Csv"));
+    EXPECT_FALSE(dir.exists(".Csv") || dir.exists("KorvandaSettings.Csv"));
 }
 
 TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
