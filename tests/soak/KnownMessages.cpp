@@ -80,7 +80,8 @@ bool isKnownMessage(std::string_view text)
     // A name fills a message's gap but never breaks its line.
     const std::string whole(text);
     return !text.empty() && text.find_first_of("\r\n") == std::string_view::npos
-        && std::any_of(patterns.begin(), patterns.end(), [&](const std::regex& p) { return std::regex_match(whole, p); });
+        && std::any_of(
+            patterns.begin(), patterns.end(), [&](const std::regex& p) { return std::regex_match(whole, p); });
 }
 
 } // namespace korvanda::soak

@@ -65,8 +65,6 @@ std::optional<std::string> shapeProblem(const Table& table, const char* captions
 
 std::optional<std::string> sameTable(const Table& file, const Table& memory)
 {
-    if (file == memory)
-        return std::nullopt;
     if (file.rowCount() != memory.rowCount() || file.columnCount() != memory.columnCount())
         return " is " + std::to_string(file.rowCount()) + "x" + std::to_string(file.columnCount()) + " in the file, "
             + std::to_string(memory.rowCount()) + "x" + std::to_string(memory.columnCount()) + " in memory";
@@ -75,7 +73,7 @@ std::optional<std::string> sameTable(const Table& file, const Table& memory)
             if (file.cell(r, c) != memory.cell(r, c))
                 return " cell " + std::to_string(r) + "," + std::to_string(c) + " is \"" + file.cell(r, c)
                     + "\" in the file, \"" + memory.cell(r, c) + "\" in memory";
-    return " differs";
+    return std::nullopt;
 }
 
 } // namespace

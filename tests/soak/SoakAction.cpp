@@ -48,8 +48,8 @@ std::string decodeField(std::string_view text)
         return {};
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = i + 2 < text.size() && text[i] == '%' ? number<unsigned>(text.substr(i + 1, 2), 16)
-                                                                : std::nullopt;
+        const auto byte
+            = i + 2 < text.size() && text[i] == '%' ? number<unsigned>(text.substr(i + 1, 2), 16) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : text[i];
         i += byte ? 2 : 0;
     }

@@ -43,14 +43,17 @@ TEST(ActionShrinkerTest, KeepsExactlyTheActionsTheFailureNeedsOrTheShortestWhenO
                 [&](std::size_t n) { return std::find(list.begin(), list.end(), n) != list.end(); });
         };
     };
-    const std::pair<std::size_t, std::vector<std::size_t>> cases[]
-        = { { 100, { 37 } }, { 100, { 0, 99 } }, { 64, { 0, 31, 32, 63 } }, { 7, { 2, 3, 4, 5 } },
-              { 1000, { 13, 500, 998 } } };
+    const std::pair<std::size_t, std::vector<std::size_t>> cases[] = { { 100, { 37 } }, { 100, { 0, 99 } },
+        { 64, { 0, 31, 32, 63 } }, { 7, { 2, 3, 4, 5 } }, { 1000, { 13, 500, 998 } } };
     for (const auto& [count, needed] : cases)
         EXPECT_EQ(shrinkFailingList(count, failsWith(needed), [] { return true; }), needed) << count << " actions";
     int replays = 0;
     const auto kept = shrinkFailingList(
-        200, [&](const std::vector<std::size_t>& list) { return ++replays, failsWith({ 10, 150 })(list); },
+        200,
+        [&](const std::vector<std::size_t>& list) {
+            ++replays;
+            return failsWith({ 10, 150 })(list);
+        },
         [&] { return replays < 3; });
     EXPECT_TRUE(failsWith({ 10, 150 })(kept));
     EXPECT_LE(kept.size(), 200u);
@@ -164,7 +167,8 @@ TEST(MeetPromisesTest, AWrittenFileIsWholeAndEndsEveryLineWithCrLf)
     const FolderState before = { { "Roster.Txt", file("old\n") }, { "Held", { true, {}, {} } } };
     const std::pair<FolderState, std::optional<std::string>> cases[] = {
         { before, std::nullopt },
-        { { { "Roster.Txt", file("a\r\n\x0c" "b\r\n") }, { "Empty.Txt", file("") } }, std::nullopt },
+        // A form feed between pages is no line end.
+        { { { "Roster.Txt", file("a\r\n\fb\r\n") }, { "Empty.Txt", file("") } }, std::nullopt },
         // A backup keeps the old text, whole or not.
         { { { "Roster.Bak", file("old\n") } }, std::nullopt },
         { { { "Roster.Txt", file("a\nb\r\n") } }, "Roster.Txt: a bare line end at byte 1" },

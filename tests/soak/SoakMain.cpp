@@ -109,85 +109,55 @@ int runChild(int argc, char** argv, const Options& options)
 
 // ---- the supervisor ------------------------------------------------------------
 
-class Supervisor {
-public:
-    explicit Supervisor(const Options& options)
-        : findings_(options.text("findings", fs::temp_directory_path().string()))
-        , shrinkSeconds_(static_cast<double>(options.number("shrink-seconds", 600)))
-    {
-        fs::create_directories(findings_);
-    }
+// Runs this program as a child with `args`; the promise it broke or how it
+// died, or nothing when it passed.
+std::optional<std::string> runSelf(std::vector<std::string> args, const fs::path& verdict, bool quiet = false)
+{
+    args.insert(args.begin(), "/proc/self/exe");
+    args.insert(args.end(), { "--verdict", verdict.string() });
+    std::vector<char*> argv;
+    for (auto& word : args)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::error_code error;
+    fs::remove(verdict, error);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    for (const int stream : { 1, 2 })
+        if (quiet)
+            posix_spawn_file_actions_addopen(&files, stream, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int started = posix_spawn(&child, "/proc/self/exe", &files, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    int status = 0;
+    if (started != 0)
+        return "could not start";
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return std::nullopt;
+    if (WIFEXITED(status) && WEXITSTATUS(status) == brokenPromiseExit)
+        return readText(verdict);
+    if (WIFSIGNALED(status))
+        return "crash (signal " + std::to_string(WTERMSIG(status)) + ")";
+    return "crash (exit " + std::to_string(WEXITSTATUS(status)) + ")";
+}
 
-    // Runs one seed; a failure is shrunk and reported.
-    void runSeed(std::uint64_t seed, std::uint64_t actions)
-    {
-        const fs::path record = work_.path() / "record.txt";
-        const auto failure = runSelf(
-            { "--run", std::to_string(seed), "--actions", std::to_string(actions), "--record", record.string() });
-        const auto soakCase = SoakCase::parse(readText(record));
-        const std::size_t done = soakCase ? soakCase->actions.size() : 0;
-        actionsRun_ += done;
-        if (!failure)
-            return;
-        std::cout << "Seed " << seed << " failed after " << done << " actions: " << *failure << std::endl;
-        if (soakCase)
-            shrinkAndReport(*soakCase, *failure, "seed-" + std::to_string(seed));
-        ++found_;
-    }
+int supervise(const Options& options)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const fs::path findings = options.text("findings", fs::temp_directory_path().string());
+    fs::create_directories(findings);
+    TempDir work;
+    const fs::path verdict = work.path() / "verdict";
+    std::size_t actionsRun = 0;
+    int found = 0;
 
-    // Replays a fixed case; it must keep every promise.
-    void replayCase(const fs::path& file)
-    {
-        const auto soakCase = SoakCase::parse(readText(file));
-        actionsRun_ += soakCase ? soakCase->actions.size() : 0;
-        if (const auto failure = runSelf({ "--replay", file.string() })) {
-            std::cout << "Fixed case " << file.filename().string() << " failed: " << *failure << std::endl;
-            ++found_;
-        }
-    }
-
-    std::size_t actionsRun() const { return actionsRun_; }
-    int found() const { return found_; }
-
-private:
-    // Runs this program as a child with `args`; the promise it broke or how
-    // it died, or nothing when it passed.
-    std::optional<std::string> runSelf(std::vector<std::string> args, bool quiet = false)
-    {
-        const fs::path verdict = work_.path() / "verdict";
-        args.insert(args.begin(), "/proc/self/exe");
-        args.insert(args.end(), { "--verdict", verdict.string() });
-        std::vector<char*> argv;
-        for (auto& word : args)
-            argv.push_back(word.data());
-        argv.push_back(nullptr);
-        std::error_code error;
-        fs::remove(verdict, error);
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        for (const int stream : { 1, 2 })
-            if (quiet)
-                posix_spawn_file_actions_addopen(&files, stream, "/dev/null", O_WRONLY, 0);
-        pid_t child = 0;
-        const int started = posix_spawn(&child, "/proc/self/exe", &files, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&files);
-        if (started != 0)
-            return "could not start";
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            return std::nullopt;
-        if (WIFEXITED(status) && WEXITSTATUS(status) == brokenPromiseExit)
-            return readText(verdict);
-        if (WIFSIGNALED(status))
-            return "crash (signal " + std::to_string(WTERMSIG(status)) + ")";
-        return "crash (exit " + std::to_string(WEXITSTATUS(status)) + ")";
-    }
-
-    void shrinkAndReport(const SoakCase& failing, const std::string& failure, const std::string& name)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(shrinkSeconds_);
-        const fs::path candidateFile = work_.path() / "candidate.txt";
+    // A failing run is shrunk to the fewest actions that break the same
+    // promise, in the time given, and kept with the findings.
+    const auto shrinkAndReport = [&](const SoakCase& failing, const std::string& failure, std::uint64_t seed) {
+        const auto deadline = std::chrono::steady_clock::now()
+            + std::chrono::duration<double>(static_cast<double>(options.number("shrink-seconds", 600)));
+        const fs::path candidateFile = work.path() / "candidate.txt";
         auto caseOf = [&](const std::vector<std::size_t>& picked) {
             SoakCase candidate { failing.meetSeed, {} };
             for (const std::size_t i : picked)
@@ -200,55 +170,65 @@ private:
             [&](const std::vector<std::size_t>& picked) {
                 ++replays;
                 writeText(candidateFile, caseOf(picked).text());
-                return runSelf({ "--replay", candidateFile.string() }, true) == failure;
+                return runSelf({ "--replay", candidateFile.string() }, verdict, true) == failure;
             },
             [&] { return std::chrono::steady_clock::now() < deadline; });
         const SoakCase shrunk = caseOf(kept);
-        const fs::path saved = findings_ / ("soak-" + name + ".txt");
+        const fs::path saved = findings / ("soak-seed-" + std::to_string(seed) + ".txt");
         writeText(saved, "# " + failure + "\n" + shrunk.text());
         std::cout << "Shrunk to " << shrunk.actions.size() << " of " << failing.actions.size() << " actions in "
                   << replays << " replays; kept in " << saved.string() << " (add it to tests/soak/cases to keep it):\n"
                   << shrunk.text() << "Its replay:" << std::endl;
-        runSelf({ "--replay", saved.string() });
-    }
+        runSelf({ "--replay", saved.string() }, verdict);
+    };
+    const auto runSeed = [&](std::uint64_t seed) {
+        const fs::path record = work.path() / "record.txt";
+        const auto failure = runSelf({ "--run", std::to_string(seed), "--actions",
+                                         std::to_string(options.number("actions", 2000)), "--record", record.string() },
+            verdict);
+        const auto soakCase = SoakCase::parse(readText(record));
+        const std::size_t done = soakCase ? soakCase->actions.size() : 0;
+        actionsRun += done;
+        if (!failure)
+            return;
+        std::cout << "Seed " << seed << " failed after " << done << " actions: " << *failure << std::endl;
+        if (soakCase)
+            shrinkAndReport(*soakCase, *failure, seed);
+        ++found;
+    };
 
-    TempDir work_;
-    fs::path findings_;
-    double shrinkSeconds_;
-    std::size_t actionsRun_ = 0;
-    int found_ = 0;
-};
-
-int supervise(const Options& options)
-{
-    Supervisor supervisor(options);
-    const auto started = std::chrono::steady_clock::now();
-    const std::uint64_t actions = options.number("actions", 2000);
     if (options.count("cases")) {
+        // Every fixed case must keep every promise.
         std::vector<fs::path> files;
         for (const auto& entry : fs::directory_iterator(options.text("cases")))
             if (entry.path().extension() == ".txt")
                 files.push_back(entry.path());
         std::sort(files.begin(), files.end());
-        for (const auto& file : files)
-            supervisor.replayCase(file);
+        for (const auto& file : files) {
+            const auto soakCase = SoakCase::parse(readText(file));
+            actionsRun += soakCase ? soakCase->actions.size() : 0;
+            if (const auto failure = runSelf({ "--replay", file.string() }, verdict)) {
+                std::cout << "Fixed case " << file.filename().string() << " failed: " << *failure << std::endl;
+                ++found;
+            }
+        }
         std::cout << files.size() << " fixed cases replayed" << std::endl;
     } else if (options.count("seeds")) {
         std::stringstream seeds(options.text("seeds"));
         for (std::string seed; std::getline(seeds, seed, ',');)
             if (!seed.empty())
-                supervisor.runSeed(std::stoull(seed), actions);
+                runSeed(std::stoull(seed));
     } else {
         const auto end = started + std::chrono::duration<double>(std::stod(options.text("minutes", "1")) * 60);
-        for (std::uint64_t seed = options.number("seed", static_cast<std::uint64_t>(std::time(nullptr)));
+        for (auto seed = options.number("seed", static_cast<std::uint64_t>(std::time(nullptr)));
              std::chrono::steady_clock::now() < end; ++seed)
-            supervisor.runSeed(seed, actions);
+            runSeed(seed);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::cout << supervisor.actionsRun() << " actions in " << static_cast<int>(seconds) << " s ("
-              << static_cast<int>(static_cast<double>(supervisor.actionsRun()) / std::max(seconds, 1.0))
-              << " actions/s); " << supervisor.found() << " found" << std::endl;
-    return supervisor.found() == 0 ? 0 : 1;
+    std::cout << actionsRun << " actions in " << static_cast<int>(seconds) << " s ("
+              << static_cast<int>(static_cast<double>(actionsRun) / std::max(seconds, 1.0)) << " actions/s); " << found
+              << " found" << std::endl;
+    return found == 0 ? 0 : 1;
 }
 
 } // namespace

@@ -3,31 +3,13 @@
 #include "bouts/MatchScreen.h"
 #include "bouts/MeetLists.h"
 #include "bouts/ResultEntry.h"
-#include "folders/MeetFolders.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "shell/Shell.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QItemSelectionModel>
-#include <QKeySequence>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTextEdit>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <algorithm>
 #include <ctime>
@@ -40,13 +22,6 @@ namespace {
 
 // A director's limit: no click may keep him waiting longer on a small meet.
 constexpr double slowActionSeconds = 2.0;
-
-double cpuSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 QString qtPath(const std::filesystem::path& path)
 {
@@ -125,20 +100,16 @@ bool ownedBox(QWidget* w)
 
 bool editable(QWidget* w)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(w))
-        return !line->isReadOnly() && !ownedBox(w);
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
-        return !spin->isReadOnly();
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
-        return !plain->isReadOnly();
-    if (auto* rich = qobject_cast<QTextEdit*>(w))
-        return !rich->isReadOnly();
-    return false;
+    if (qobject_cast<QLineEdit*>(w))
+        return !w->property("readOnly").toBool() && !ownedBox(w);
+    return (qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w))
+        && !w->property("readOnly").toBool();
 }
 
-// Every entry of a menu bar, by its texts. A menu is filled as it opens
-// (the recent meets), so the soak opens it.
-void collectMenu(const QList<QAction*>& actions, const QStringList& path, QList<QStringList>& out)
+// Every entry of a window's menu bar, by its texts. A menu is filled as it
+// opens (the recent meets), so the soak opens it.
+void collectMenu(QWidget* window, const QList<QAction*>& actions, const QStringList& path,
+    std::vector<std::pair<QWidget*, QStringList>>& out)
 {
     for (QAction* action : actions) {
         if (action->isSeparator() || !action->isVisible() || !action->isEnabled())
@@ -146,32 +117,29 @@ void collectMenu(const QList<QAction*>& actions, const QStringList& path, QList<
         const QStringList here = path + QStringList { action->text() };
         if (QMenu* menu = action->menu()) {
             emit menu->aboutToShow();
-            collectMenu(menu->actions(), here, out);
+            collectMenu(window, menu->actions(), here, out);
         } else {
-            out.append(here);
+            out.emplace_back(window, here);
         }
     }
 }
 
 QAction* findMenuAction(QWidget* window, const std::vector<std::string>& texts)
 {
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
-        QList<QAction*> level = bar->actions();
-        QAction* found = nullptr;
-        for (const auto& text : texts) {
-            const auto at = std::find_if(level.begin(), level.end(),
-                [&](QAction* action) { return action->text() == QString::fromUtf8(text.c_str()); });
-            found = at == level.end() ? nullptr : *at;
-            if (!found)
-                break;
-            if (found->menu())
-                emit found->menu()->aboutToShow();
-            level = found->menu() ? found->menu()->actions() : QList<QAction*> {};
-        }
-        if (found)
-            return found;
+    auto* bar = window->findChild<QMenuBar*>();
+    QList<QAction*> level = bar ? bar->actions() : QList<QAction*> {};
+    QAction* found = nullptr;
+    for (const auto& text : texts) {
+        const auto at = std::find_if(level.begin(), level.end(),
+            [&](QAction* action) { return action->text() == QString::fromUtf8(text.c_str()); });
+        if (at == level.end())
+            return nullptr;
+        found = *at;
+        if (found->menu())
+            emit found->menu()->aboutToShow();
+        level = found->menu() ? found->menu()->actions() : QList<QAction*> {};
     }
-    return nullptr;
+    return found;
 }
 
 QWidget* windowWithMenus()
@@ -227,14 +195,11 @@ void doAction(const SoakAction& action)
         const QKeySequence sequence = QKeySequence::fromString(text);
         if (sequence.isEmpty())
             return;
-        QWidget* receiver = target;
-        if (target->isWindow()) {
-            receiver = QApplication::focusWidget();
-            if (!receiver || receiver->window() != target)
-                receiver = target;
-        } else {
+        // A key for a window goes to its control that has the focus.
+        QWidget* focused = QApplication::focusWidget();
+        if (!target->isWindow())
             target->setFocus(Qt::TabFocusReason);
-        }
+        QWidget* receiver = target->isWindow() && focused && focused->window() == target ? focused : target;
         QTest::keyClick(receiver, sequence[0].key(), sequence[0].keyboardModifiers());
     } else if ((action.verb == "type" || action.verb == "paste") && args.size() == 2) {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
@@ -270,8 +235,8 @@ std::optional<BrokenPromise> viewRowsProblem()
     for (QWidget* top : QApplication::topLevelWidgets())
         for (auto* view : top->findChildren<QAbstractItemView*>()) {
             const int rows = view->model() ? view->model()->rowCount() : 0;
-            QModelIndexList indexes = view->selectionModel() ? view->selectionModel()->selectedIndexes()
-                                                             : QModelIndexList();
+            QModelIndexList indexes
+                = view->selectionModel() ? view->selectionModel()->selectedIndexes() : QModelIndexList();
             indexes.prepend(view->currentIndex());
             for (const QModelIndex& index : indexes)
                 if (view->model() && index.isValid() && index.row() >= rows)
@@ -303,21 +268,6 @@ SoakRunner::SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed)
     modalGuard_.start();
     startProgram();
     folderState_ = readFolder(folder_);
-}
-
-SoakRunner::~SoakRunner()
-{
-    stopProgram();
-}
-
-Meet& SoakRunner::meet()
-{
-    return folders_->meet();
-}
-
-Shell& SoakRunner::shell()
-{
-    return folders_->shell();
 }
 
 void SoakRunner::startProgram()
@@ -366,18 +316,6 @@ QString SoakRunner::chooseFolder()
         root_ / "Meet B", root_ / ("New " + std::to_string(choices_() % 3)), root_ / "Gone" / "Meet",
         root_ / "A File.Txt", "/proc/Meet", "/proc" };
     return qtPath(folders[choices_() % std::size(folders)]);
-}
-
-// The list and the PDF file the print dialogs answer, for the next action.
-void SoakRunner::choosePrinting()
-{
-    const std::size_t list = choices_() % (allMeetLists.size() + 1);
-    printChoices_.list = list == allMeetLists.size() ? std::nullopt : std::optional(allMeetLists[list]);
-    const std::filesystem::path files[]
-        = { {}, root_ / "Prints" / "List.pdf", root_ / "Prints", root_ / "Gone" / "List.pdf", "/proc/List.pdf" };
-    std::error_code error;
-    std::filesystem::create_directories(root_ / "Prints", error);
-    printChoices_.file = qtPath(files[choices_() % std::size(files)]);
 }
 
 void SoakRunner::closeModalWindows()
@@ -470,7 +408,8 @@ std::optional<SoakAction> SoakRunner::planned(const SoakAction& step, std::mt199
     }
     const QString name = QString::fromStdString(step.args[0]);
     QList<QWidget*> windows;
-    for (WindowKind kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check })
+    for (WindowKind kind :
+        { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check })
         windows.append(&shell().window(kind));
     windows.append(&shell().boardScreen());
     QWidget* w = nullptr;
@@ -481,10 +420,10 @@ std::optional<SoakAction> SoakRunner::planned(const SoakAction& step, std::mt199
         return std::nullopt;
     if (!w->window()->isVisible()) {
         stepAgain_ = true;
-        static const std::map<QString, std::string> entries
-            = { { QStringLiteral("TeamScreen"), "&Team" }, { QStringLiteral("WrestlerScreen"), "&Roster" },
-                  { QStringLiteral("MatchScreen"), "&Bout" }, { QStringLiteral("ScheduleScreen"), "&Mat" },
-                  { QStringLiteral("CheckScreen"), "Meet &Check" }, { QStringLiteral("MatBoardScreen"), "Mat B&oard" } };
+        static const std::map<QString, std::string> entries = { { QStringLiteral("TeamScreen"), "&Team" },
+            { QStringLiteral("WrestlerScreen"), "&Roster" }, { QStringLiteral("MatchScreen"), "&Bout" },
+            { QStringLiteral("ScheduleScreen"), "&Mat" }, { QStringLiteral("CheckScreen"), "Meet &Check" },
+            { QStringLiteral("MatBoardScreen"), "Mat B&oard" } };
         const auto entry = entries.find(w->window()->objectName());
         return entry == entries.end() ? std::nullopt : planned({ 0, "menu", { "&Window", entry->second } }, rng);
     }
@@ -655,11 +594,8 @@ SoakAction SoakRunner::pickAnything(std::mt19937_64& rng)
             if ((w->focusPolicy() & Qt::TabFocus) && !ownedBox(w))
                 focusables.push_back(w);
         }
-        QList<QStringList> entries;
-        for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-            collectMenu(bar->actions(), {}, entries);
-        for (const auto& entry : entries)
-            menus.emplace_back(window, entry);
+        if (auto* bar = window->findChild<QMenuBar*>())
+            collectMenu(window, bar->actions(), {}, menus);
     }
     const auto anyWindow = [&] { return widgetPath(windows[static_cast<int>(below(rng, windows.size()))]); };
     for (int attempt = 0; attempt < 20; ++attempt) {
@@ -724,11 +660,18 @@ SoakAction SoakRunner::pickAnything(std::mt19937_64& rng)
 std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
 {
     dialogs_.startAction(action.answers);
+    // The list and the PDF file the print dialogs answer.
     choices_.seed(action.answers ^ 0x9e3779b97f4a7c15ULL);
-    choosePrinting();
+    const std::size_t list = choices_() % (allMeetLists.size() + 1);
+    printChoices_.list = list == allMeetLists.size() ? std::nullopt : std::optional(allMeetLists[list]);
+    const std::filesystem::path files[]
+        = { {}, root_ / "Prints" / "List.pdf", root_ / "Prints", root_ / "Gone" / "List.pdf", "/proc/List.pdf" };
+    std::error_code error;
+    std::filesystem::create_directories(root_ / "Prints", error);
+    printChoices_.file = qtPath(files[choices_() % std::size(files)]);
     modalTexts_.clear();
     before_ = meet();
-    const double started = cpuSeconds();
+    const std::clock_t started = std::clock();
     if (action.verb == "sabotage")
         sabotage(folder_, action);
     else
@@ -744,22 +687,22 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
         startProgram();
         ++stats_.restarts;
     }
-    switched_ = &shell() != shownShell_;
-    if (switched_) {
+    const bool switched = &shell() != shownShell_;
+    if (switched) {
         meetOpened();
         ++stats_.meetSwitches;
     }
-    const double spent = cpuSeconds() - started;
+    const double spent = static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC;
     if (spent > stats_.slowestSeconds) {
         stats_.slowestSeconds = spent;
         stats_.slowestAction = action.line();
     }
     if (spent > slowActionSeconds)
         return BrokenPromise { "slow", "the action took " + std::to_string(spent) + " s" };
-    return checkPromises(action);
+    return checkPromises(action, switched);
 }
 
-std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
+std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action, bool switched)
 {
     std::vector<std::string> messages = modalTexts_;
     for (const auto& shown : dialogs_.shown)
@@ -793,7 +736,7 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
         return std::nullopt;
     };
     // The promises hold for the meet that is open now, from now on.
-    if (switched_)
+    if (switched)
         return boutNumbers();
     const bool sabotaged = action.verb == "sabotage";
     if (auto problem = sabotaged ? std::nullopt : writtenFilesProblem(before, folderState_))
@@ -807,8 +750,8 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action)
         return BrokenPromise { "restore file", *problem };
     if (auto broken = boutNumbers())
         return broken;
-    const bool changed = !(meet().teamList == before_.teamList && meet().roster == before_.roster
-        && meet().boutGrid == before_.boutGrid);
+    const bool changed = !(
+        meet().teamList == before_.teamList && meet().roster == before_.roster && meet().boutGrid == before_.boutGrid);
     // The tables changed into what the restore file holds: it was read back.
     const bool restored
         = changed && !restoreWritten && restoreThere && !restoreFileProblem(meet(), restore->second.bytes);

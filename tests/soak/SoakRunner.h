@@ -1,5 +1,6 @@
 #pragma once
 
+#include "folders/MeetFolders.h"
 #include "meet/Dialogs.h"
 #include "soak/SoakChecks.h"
 #include "support/FakePrintChoices.h"
@@ -8,13 +9,6 @@
 
 #include <deque>
 #include <memory>
-
-class QWidget;
-
-namespace korvanda {
-class MeetFolders;
-class Shell;
-} // namespace korvanda
 
 namespace korvanda::soak {
 
@@ -79,7 +73,7 @@ struct SoakStats {
 class SoakRunner {
 public:
     SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed);
-    ~SoakRunner();
+    ~SoakRunner() { stopProgram(); }
 
     // An action on what the screen shows now, or on the folder.
     SoakAction pick(std::mt19937_64& rng);
@@ -90,13 +84,12 @@ public:
     const SoakStats& stats() const { return stats_; }
 
 private:
-    Meet& meet();
-    Shell& shell();
+    Meet& meet() { return folders_->meet(); }
+    Shell& shell() { return folders_->shell(); }
     void startProgram();
     void meetOpened();
     void stopProgram();
     QString chooseFolder();
-    void choosePrinting();
     void closeModalWindows();
     void plan(std::string verb, std::vector<std::string> args);
     void planFlow(std::mt19937_64& rng);
@@ -104,7 +97,7 @@ private:
     std::optional<SoakAction> planned(const SoakAction& step, std::mt19937_64& rng);
     SoakAction pickAnything(std::mt19937_64& rng);
     std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste);
-    std::optional<BrokenPromise> checkPromises(const SoakAction& action);
+    std::optional<BrokenPromise> checkPromises(const SoakAction& action, bool switched);
     void followFlow(const SoakAction& action, bool changed, bool restored, bool restoreWritten);
 
     // The scratch folders live here; the first meet is one of them.
@@ -122,7 +115,6 @@ private:
     // Set by a step that first had to show its window; it comes again.
     bool stepAgain_ = false;
     bool stepRepeated_ = false;
-    bool switched_ = false;
     QTimer modalGuard_;
     std::vector<std::string> modalTexts_;
     // What each box held when the program started, by path.
