@@ -53,10 +53,9 @@ struct SoakCase {
     static std::optional<SoakCase> parse(std::string_view text);
 };
 
-// The indexes of a short list of actions that still breaks the same
-// promise, by delta debugging: drop ever smaller chunks while `stillFails`
-// (a replay from scratch) says so. Once `keepGoing` says no, the shortest
-// list found so far.
+// The indexes of a short list of actions that still fails, by delta
+// debugging: drop ever smaller chunks while `stillFails` (a replay from
+// scratch) says so; once `keepGoing` says no, the shortest list so far.
 std::vector<std::size_t> shrinkFailingList(std::size_t count,
     const std::function<bool(const std::vector<std::size_t>&)>& stillFails, const std::function<bool()>& keepGoing);
 
@@ -84,17 +83,15 @@ void writeScratchMeet(const std::filesystem::path& folder, std::uint64_t seed);
 SoakAction pickSabotage(const FolderState& state, std::mt19937_64& rng);
 void sabotage(const std::filesystem::path& folder, const SoakAction& action);
 
-// What the program promises about the meet whatever the director did. Each
-// check gives nothing when the promise holds, or what is wrong.
-
+// What the program promises whatever the director did. Each check gives
+// nothing when the promise holds, or what is wrong.
 // Each table keeps its captions, its columns and at least one data row,
 // and its current row lies among its data rows.
 std::optional<std::string> tableShapeProblem(const Meet& meet);
 // The restore file, read back, gives exactly the three tables.
 std::optional<std::string> restoreFileProblem(const Meet& meet, std::string_view restoreFile);
 // The files new or rewritten since `before` are whole: no temporary left
-// behind, every line ends with CR LF. A file moved to its backup name
-// carries the old text, whole or not.
+// behind, every line ends with CR LF (a backup may keep an old text).
 std::optional<std::string> writtenFilesProblem(const FolderState& before, const FolderState& after);
 // Bout n stands in row n; only a bout list without bouts has an empty row.
 std::optional<std::string> boutNumberProblem(const Meet& meet);

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 namespace korvanda::soak {
 
@@ -493,59 +494,47 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
     // A meet with bouts is mostly scored, seldom matched anew.
     else if (hasBouts && roll >= 8 && roll < 20 && below(rng, 2) == 0)
         roll = 30;
-    const auto either = [&rng](const char* a, const char* b) { return std::string(below(rng, 2) == 0 ? a : b); };
-    if (roll < 8) {
-        plan("click", { "LoadRostersButton" });
-    } else if (roll < 20) {
-        // Junk left in a limit box would refuse the matching.
-        for (const auto& [path, text] : startTexts_)
-            if (path.contains(QLatin1String("AutoMatchFrame")) && !text.isEmpty())
-                plan("type", { path.section(QLatin1Char('/'), -1).toStdString(), text.toStdString() });
-        plan("click", { "AutoGoButton" });
-    } else if (roll < 25) {
-        plan("row", { "Roster" });
-        plan("row", { "HandMatchGrid" });
-        plan("click", { "HandMatchAddButton" });
-    } else if (roll < 60) {
-        planResult(rng);
-    } else if (roll < 63) {
-        plan("click", { either("RemoveLastButton", "HandMatchRemoveLastButton") });
-    } else if (roll < 70) {
-        plan("click", { either("ScheduleButton", "ScheduleByWeightButton") });
-    } else if (roll < 76) {
-        plan("click", { "WriteFilesButton" });
-    } else if (roll < 80) {
-        plan("click", { "SaveButton" });
-    } else if (roll < 84) {
-        plan("click", { "RestoreButton" });
-    } else if (roll < 91) {
-        static const std::vector<std::string> boxes = { "MinimumRestBox", "MinutesPerBoutBox", "StartTimeBox" };
-        static const std::vector<std::string> typed = { "0", "1", "3", "12", "99", "8:30", "23:59", "x" };
-        plan("click", { "RefreshButton" });
-        switch (below(rng, 4)) {
-        case 0:
-            plan("click", { "WriteReportButton" });
-            break;
-        case 1:
-            plan("double", { "ShortGrid" });
-            break;
-        case 2:
-            plan("row", { "ShortGrid" });
-            plan("click", { "ToHandMatchButton" });
-            break;
-        default:
-            const std::string text = anyOf(rng, typed);
-            plan("type", { anyOf(rng, boxes), text });
+    // Each plan by the roll that picks it, one of several where there are
+    // more: steps apart by ";", each a verb and a control's name or menu
+    // entry as in an action line; "a|b" is either word.
+    static const std::pair<std::size_t, std::vector<const char*>> plans[] = {
+        { 8, { "click LoadRostersButton" } },
+        { 20, { "limits; click AutoGoButton" } },
+        { 25, { "row Roster; row HandMatchGrid; click HandMatchAddButton" } },
+        { 60, { "result" } },
+        { 63, { "click RemoveLastButton|HandMatchRemoveLastButton" } },
+        { 70, { "click ScheduleButton|ScheduleByWeightButton" } },
+        { 76, { "click WriteFilesButton" } },
+        { 80, { "click SaveButton" } },
+        { 84, { "click RestoreButton" } },
+        { 91,
+            { "click RefreshButton; click WriteReportButton", "click RefreshButton; double ShortGrid",
+                "click RefreshButton; row ShortGrid; click ToHandMatchButton",
+                "click RefreshButton; type MinimumRestBox|MinutesPerBoutBox|StartTimeBox 0|1|3|12|99|8:30|23:59|x" } },
+        { 94, { "click PrintButton|ExportPdfButton" } },
+        { 97, { "menu &Window Mat%20B&oard; key MatBoardScreen F11; key MatBoardScreen Escape|F11" } },
+        { 100, { "menu &File &New%20Meet...|&Open%20Meet...|Open%20&Recent" } },
+    };
+    const auto& steps = std::find_if(std::begin(plans), std::end(plans), [roll](const auto& plan) {
+        return roll < plan.first;
+    })->second;
+    std::istringstream chosen(steps.size() > 1 ? anyOf(rng, steps) : steps[0]);
+    for (std::string step; std::getline(chosen, step, ';');) {
+        SoakAction action = *SoakAction::parse("0 " + step);
+        for (auto& arg : action.args)
+            if (const QStringList either = QString::fromStdString(arg).split(QLatin1Char('|')); either.size() > 1)
+                arg = anyOf(rng, either).toStdString();
+        if (action.verb == "result") {
+            planResult(rng);
+        } else if (action.verb == "limits") {
+            // Junk left in a limit box would refuse the matching: each gets
+            // back what it held at the start.
+            for (const auto& [path, text] : startTexts_)
+                if (path.contains(QLatin1String("AutoMatchFrame")) && !text.isEmpty())
+                    plan("type", { path.section(QLatin1Char('/'), -1).toStdString(), text.toStdString() });
+        } else {
+            plan_.push_back(action);
         }
-    } else if (roll < 94) {
-        plan("click", { either("PrintButton", "ExportPdfButton") });
-    } else if (roll < 97) {
-        plan("menu", { "&Window", "Mat B&oard" });
-        plan("key", { "MatBoardScreen", "F11" });
-        plan("key", { "MatBoardScreen", either("Escape", "F11") });
-    } else {
-        static const std::vector<std::string> entries = { "&New Meet...", "&Open Meet...", "Open &Recent" };
-        plan("menu", { "&File", anyOf(rng, entries) });
     }
 }
 
