@@ -407,39 +407,34 @@ std::optional<SoakAction> SoakRunner::planned(const SoakAction& step, std::mt199
         }
         return action;
     }
+    // Each window of the meet, and the entry of the Window menu that shows it.
+    const std::pair<QWidget*, const char*> windows[]
+        = { { &shell().window(WindowKind::Team), "&Team" }, { &shell().window(WindowKind::Roster), "&Roster" },
+              { &shell().window(WindowKind::Bout), "&Bout" }, { &shell().window(WindowKind::Mat), "&Mat" },
+              { &shell().window(WindowKind::Check), "Meet &Check" }, { &shell().boardScreen(), "Mat B&oard" } };
     const QString name = QString::fromStdString(step.args[0]);
-    QList<QWidget*> windows;
-    for (WindowKind kind :
-        { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check })
-        windows.append(&shell().window(kind));
-    windows.append(&shell().boardScreen());
-    QWidget* w = nullptr;
-    for (QWidget* window : windows)
+    for (const auto& [window, entry] : windows) {
+        QWidget* w = window->objectName() == name ? window : window->findChild<QWidget*>(name);
         if (!w)
-            w = window->objectName() == name ? window : window->findChild<QWidget*>(name);
-    if (!w)
-        return std::nullopt;
-    if (!w->window()->isVisible()) {
-        stepAgain_ = true;
-        static const std::map<QString, std::string> entries = { { QStringLiteral("TeamScreen"), "&Team" },
-            { QStringLiteral("WrestlerScreen"), "&Roster" }, { QStringLiteral("MatchScreen"), "&Bout" },
-            { QStringLiteral("ScheduleScreen"), "&Mat" }, { QStringLiteral("CheckScreen"), "Meet &Check" },
-            { QStringLiteral("MatBoardScreen"), "Mat B&oard" } };
-        const auto entry = entries.find(w->window()->objectName());
-        return entry == entries.end() ? std::nullopt : planned({ 0, "menu", { "&Window", entry->second } }, rng);
+            continue;
+        if (!w->window()->isVisible()) {
+            stepAgain_ = true;
+            return w->window() == window ? planned({ 0, "menu", { "&Window", entry } }, rng) : std::nullopt;
+        }
+        if (!usable(w))
+            return std::nullopt;
+        SoakAction action = step;
+        action.args[0] = widgetPath(w);
+        // A click, or a double-click, on any data row of a table.
+        if (step.verb == "row" || step.verb == "double") {
+            auto* view = qobject_cast<QAbstractItemView*>(w);
+            const int rows = view && view->model() ? view->model()->rowCount() : 0;
+            const std::size_t row = rows > 1 ? 1 + below(rng, static_cast<std::size_t>(rows - 1)) : 0;
+            action.args = { action.args[0], std::to_string(row), "0" };
+        }
+        return action;
     }
-    if (!usable(w))
-        return std::nullopt;
-    SoakAction action = step;
-    action.args[0] = widgetPath(w);
-    // A click, or a double-click, on any data row of a table.
-    if (step.verb == "row" || step.verb == "double") {
-        auto* view = qobject_cast<QAbstractItemView*>(w);
-        const int rows = view && view->model() ? view->model()->rowCount() : 0;
-        const std::size_t row = rows > 1 ? 1 + below(rng, static_cast<std::size_t>(rows - 1)) : 0;
-        action.args = { action.args[0], std::to_string(row), "0" };
-    }
-    return action;
+    return std::nullopt;
 }
 
 // A result a director would type: a winner, a kind of win and points
