@@ -273,9 +273,16 @@ SoakRunner::SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed)
 
 void SoakRunner::startProgram()
 {
+    // The director's choice of a folder: mostly the meets there are, now and
+    // then one that is missing, a file, or one nobody may write to.
+    const auto chooseFolder = [this](QWidget*, const QString&, const QString&) {
+        const std::filesystem::path folders[] = { {}, root_ / "Meet A", root_ / "Meet B", root_ / "Meet A",
+            root_ / "Meet B", root_ / ("New " + std::to_string(choices_() % 3)), root_ / "Gone" / "Meet",
+            root_ / "A File.Txt", "/proc/Meet", "/proc" };
+        return qtPath(folders[choices_() % std::size(folders)]);
+    };
     folders_ = std::make_unique<MeetFolders>(
-        dialogs_, [this](QWidget*, const QString&, const QString&) { return chooseFolder(); },
-        MeetLocations { qtPath(root_), qtPath(root_), qtPath(root_ / "Demo") });
+        dialogs_, chooseFolder, MeetLocations { qtPath(root_), qtPath(root_), qtPath(root_ / "Demo") });
     folders_->open(qtPath(folder_));
     for (WindowKind kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat }) {
         shell().showWindow(kind);
@@ -309,16 +316,6 @@ void SoakRunner::stopProgram()
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The director's choice of a folder: mostly the meets there are, now and
-// then one that is missing, a file, or one nobody may write to.
-QString SoakRunner::chooseFolder()
-{
-    const std::filesystem::path folders[] = { {}, root_ / "Meet A", root_ / "Meet B", root_ / "Meet A",
-        root_ / "Meet B", root_ / ("New " + std::to_string(choices_() % 3)), root_ / "Gone" / "Meet",
-        root_ / "A File.Txt", "/proc/Meet", "/proc" };
-    return qtPath(folders[choices_() % std::size(folders)]);
-}
-
 void SoakRunner::closeModalWindows()
 {
     for (int i = 0; i < 10; ++i) {
@@ -346,9 +343,7 @@ std::string SoakRunner::pickText(std::mt19937_64& rng, QWidget* box, bool forPas
         "2.5", "9.5", "10.25", "45", "72", "85.5", "100" };
     // Numbers at the edges: a weight of 0 blocks the matching until mended.
     static const std::vector<std::string> edges = { "0", "-1", "150", "0.5", "1,5", "1e2", "-0", "32768" };
-    static const std::vector<std::string> junk = { "", " ", "abc", "\"quoted\"", "it's", "Zo\xc3\xab",
-        "\xe2\x82\xac"
-        "5",
+    static const std::vector<std::string> junk = { "", " ", "abc", "\"quoted\"", "it's", "Zo\xc3\xab", "\u20ac5",
         "\xe6\x97\xa5\xe6\x9c\xac", "   12  ", "0x10", "NaN", "inf", "99999999999999999999", "-0", ".5", "5.", "1.2.3",
         "\xc2\xa0", "a,b", "=1+1", "%s%n", "Bout 3", std::string(300, 'W') };
     static const std::vector<std::string> pasted = { "tab\there", "two\nlines", "cr\rlf\r\n", "\t", "quote\"d\ttab" };

@@ -89,7 +89,6 @@ private:
     void startProgram();
     void meetOpened();
     void stopProgram();
-    QString chooseFolder();
     void closeModalWindows();
     void plan(std::string verb, std::vector<std::string> args);
     void planFlow(std::mt19937_64& rng);
