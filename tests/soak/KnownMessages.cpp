@@ -1,8 +1,8 @@
-#include "soak/KnownMessages.h"
+#include "soak/SoakChecks.h"
 
+#include <algorithm>
+#include <iterator>
 #include <regex>
-#include <string>
-#include <vector>
 
 namespace korvanda::soak {
 
@@ -72,29 +72,16 @@ const char* const messagePatterns[] = {
     R"(".+" holds no meet yet\. Start a new, empty meet there\?)",
 };
 
-const std::vector<std::regex>& patterns()
-{
-    static const std::vector<std::regex> compiled = [] {
-        std::vector<std::regex> out;
-        for (const char* pattern : messagePatterns)
-            out.emplace_back(pattern);
-        return out;
-    }();
-    return compiled;
-}
-
 } // namespace
 
 bool isKnownMessage(std::string_view text)
 {
+    static const std::vector<std::regex> patterns(std::begin(messagePatterns), std::end(messagePatterns));
     // A name fills a message's gap but never breaks its line.
-    if (text.empty() || text.find_first_of("\r\n") != std::string_view::npos)
-        return false;
     const std::string whole(text);
-    for (const auto& pattern : patterns())
-        if (std::regex_match(whole, pattern))
-            return true;
-    return false;
+    return !text.empty() && text.find_first_of("\r\n") == std::string_view::npos
+        && std::any_of(
+            patterns.begin(), patterns.end(), [&](const std::regex& p) { return std::regex_match(whole, p); });
 }
 
 } // namespace korvanda::soak

@@ -1,4 +1,4 @@
-#include "soak/MeetFolder.h"
+#include "soak/SoakChecks.h"
 
 #include <fstream>
 #include <iterator>
@@ -14,16 +14,6 @@ void writeBytes(const fs::path& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::size_t below(std::mt19937_64& rng, std::size_t n)
-{
-    return n == 0 ? 0 : static_cast<std::size_t>(rng() % n);
-}
-
-template <class T, std::size_t N> const T& anyOf(std::mt19937_64& rng, const T (&items)[N])
-{
-    return items[below(rng, N)];
 }
 
 // Names that the program reads or writes, whether or not they are there now.
@@ -47,27 +37,6 @@ FolderState readFolder(const fs::path& folder)
         state[entry.path().filename().string()] = std::move(item);
     }
     return state;
-}
-
-std::vector<std::string> changedFiles(const FolderState& before, const FolderState& after)
-{
-    std::vector<std::string> changed;
-    for (const auto& [name, entry] : after) {
-        if (entry.directory)
-            continue;
-        const auto old = before.find(name);
-        if (old == before.end() || !(old->second == entry))
-            changed.push_back(name);
-    }
-    return changed;
-}
-
-bool heldBefore(const FolderState& before, const std::string& bytes)
-{
-    for (const auto& [name, entry] : before)
-        if (!entry.directory && entry.bytes == bytes)
-            return true;
-    return false;
 }
 
 void writeScratchMeet(const fs::path& folder, std::uint64_t seed)
@@ -104,12 +73,8 @@ void writeScratchMeet(const fs::path& folder, std::uint64_t seed)
 
 SoakAction pickSabotage(const FolderState& state, std::mt19937_64& rng)
 {
-    SoakAction action;
-    action.verb = "sabotage";
-    if (below(rng, 3) == 0) {
-        action.args = { "mend" };
-        return action;
-    }
+    if (below(rng, 3) == 0)
+        return { 0, "sabotage", { "mend" } };
     std::vector<std::string> names(std::begin(meetFileNames), std::end(meetFileNames));
     for (const auto& [name, entry] : state)
         names.push_back(name);
@@ -118,19 +83,14 @@ SoakAction pickSabotage(const FolderState& state, std::mt19937_64& rng)
     const std::size_t size = found == state.end() ? 0 : found->second.bytes.size();
     switch (below(rng, 4)) {
     case 0:
-        action.args = { "delete", name };
-        break;
+        return { 0, "sabotage", { "delete", name } };
     case 1:
-        action.args = { "truncate", name, std::to_string(below(rng, size + 1)) };
-        break;
+        return { 0, "sabotage", { "truncate", name, std::to_string(below(rng, size + 1)) } };
     case 2:
-        action.args = { "garbage", name, std::to_string(rng() % 1000000) };
-        break;
+        return { 0, "sabotage", { "garbage", name, std::to_string(rng() % 1000000) } };
     default:
-        action.args = { "directory", name };
-        break;
+        return { 0, "sabotage", { "directory", name } };
     }
-    return action;
 }
 
 void sabotage(const fs::path& folder, const SoakAction& action)

@@ -1,71 +1,43 @@
-#include "soak/SoakAction.h"
+#include "soak/SoakChecks.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <iterator>
+#include <numeric>
 #include <sstream>
 
 namespace korvanda::soak {
 
 namespace {
 
-bool plainByte(unsigned char c)
+std::vector<std::string> words(std::string_view line)
 {
-    return c > 0x20 && c < 0x7f && c != '%';
+    std::istringstream in { std::string(line) };
+    return { std::istream_iterator<std::string>(in), std::istream_iterator<std::string>() };
 }
 
-int hexValue(char c)
+template <class Number> std::optional<Number> number(std::string_view text, int base)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::vector<std::string_view> words(std::string_view line)
-{
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
-            ++i;
-        if (i > start)
-            out.push_back(line.substr(start, i - start));
-    }
-    return out;
-}
-
-std::optional<std::uint64_t> hexNumber(std::string_view text)
-{
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    if (error != std::errc() || end != text.data() + text.size())
+    Number value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
 }
 
-} // namespace
-
 std::string encodeField(std::string_view text)
 {
-    static const char digits[] = "0123456789ABCDEF";
     // An empty text still needs a word on the line.
     if (text.empty())
         return "%";
     std::string out;
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        if (plainByte(c)) {
-            out += ch;
-        } else {
-            out += '%';
-            out += digits[c >> 4];
-            out += digits[c & 15];
-        }
+        char escaped[4] = { ch, 0 };
+        if (c <= 0x20 || c >= 0x7f || c == '%')
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+        out += escaped;
     }
     return out;
 }
@@ -76,15 +48,15 @@ std::string decodeField(std::string_view text)
         return {};
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
+        const auto byte
+            = i + 2 < text.size() && text[i] == '%' ? number<unsigned>(text.substr(i + 1, 2), 16) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : text[i];
+        i += byte ? 2 : 0;
     }
     return out;
 }
+
+} // namespace
 
 std::string SoakAction::line() const
 {
@@ -98,16 +70,12 @@ std::string SoakAction::line() const
 std::optional<SoakAction> SoakAction::parse(std::string_view line)
 {
     const auto parts = words(line);
-    if (parts.size() < 2 || parts[0].front() == '#')
-        return std::nullopt;
-    const auto answers = hexNumber(parts[0]);
+    // A comment's "#" is no hex number.
+    const auto answers = parts.size() < 2 ? std::nullopt : number<std::uint64_t>(parts[0], 16);
     if (!answers)
         return std::nullopt;
-    SoakAction action;
-    action.answers = *answers;
-    action.verb = std::string(parts[1]);
-    for (std::size_t i = 2; i < parts.size(); ++i)
-        action.args.push_back(decodeField(parts[i]));
+    SoakAction action { *answers, parts[1], {} };
+    std::transform(parts.begin() + 2, parts.end(), std::back_inserter(action.args), decodeField);
     return action;
 }
 
@@ -121,26 +89,59 @@ std::string SoakCase::text() const
 
 std::optional<SoakCase> SoakCase::parse(std::string_view text)
 {
-    SoakCase result;
-    bool seeded = false;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = text.substr(start, end - start);
+    std::optional<std::uint64_t> seed;
+    std::vector<SoakAction> actions;
+    std::istringstream in { std::string(text) };
+    for (std::string line; std::getline(in, line);) {
         const auto parts = words(line);
-        if (parts.size() == 2 && parts[0] == "meet") {
-            std::uint64_t seed = 0;
-            const auto [ptr, error] = std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), seed);
-            seeded = error == std::errc() && ptr == parts[1].data() + parts[1].size();
-            result.meetSeed = seed;
-        } else if (auto action = SoakAction::parse(line)) {
-            result.actions.push_back(std::move(*action));
-        }
-        start = end + 1;
+        if (parts.size() == 2 && parts[0] == "meet")
+            seed = number<std::uint64_t>(parts[1], 10);
+        else if (auto action = SoakAction::parse(line))
+            actions.push_back(std::move(*action));
     }
-    if (!seeded)
-        return std::nullopt;
-    return result;
+    return seed ? std::optional(SoakCase { *seed, std::move(actions) }) : std::nullopt;
+}
+
+std::vector<std::size_t> shrinkFailingList(std::size_t count,
+    const std::function<bool(const std::vector<std::size_t>&)>& stillFails, const std::function<bool()>& keepGoing)
+{
+    std::vector<std::size_t> list(count);
+    std::iota(list.begin(), list.end(), std::size_t { 0 });
+    // Chunk k of `parts` alone, or the list without it.
+    const auto cut = [&list](std::size_t parts, std::size_t k, bool alone) {
+        const auto begin = list.begin() + static_cast<std::ptrdiff_t>(list.size() * k / parts);
+        const auto end = list.begin() + static_cast<std::ptrdiff_t>(list.size() * (k + 1) / parts);
+        if (alone)
+            return std::vector<std::size_t>(begin, end);
+        std::vector<std::size_t> rest(list.begin(), begin);
+        rest.insert(rest.end(), end, list.end());
+        return rest;
+    };
+    std::size_t parts = 2;
+    while (list.size() >= 2 && keepGoing()) {
+        parts = std::min(parts, list.size());
+        bool shrunk = false;
+        // A failure usually needs only a few actions: try each chunk alone,
+        // then the list without each chunk.
+        for (std::size_t k = 0; k < parts && !shrunk && keepGoing(); ++k)
+            if (auto candidate = cut(parts, k, true); !candidate.empty() && stillFails(candidate)) {
+                list = std::move(candidate);
+                parts = 2;
+                shrunk = true;
+            }
+        for (std::size_t k = 0; k < parts && !shrunk && parts > 2 && keepGoing(); ++k)
+            if (auto candidate = cut(parts, k, false); stillFails(candidate)) {
+                list = std::move(candidate);
+                parts = std::max<std::size_t>(parts - 1, 2);
+                shrunk = true;
+            }
+        if (shrunk)
+            continue;
+        if (parts >= list.size())
+            break;
+        parts = std::min(parts * 2, list.size());
+    }
+    return list;
 }
 
 } // namespace korvanda::soak
