@@ -14,6 +14,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace korvanda {
 
 Shell::Shell(Meet& meet, Dialogs& dialogs, QObject* parent)
@@ -42,6 +44,7 @@ void Shell::loadWindows()
     check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
+    closeStepWindows_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
@@ -148,12 +151,12 @@ void Shell::hideAll()
 
 void Shell::windowClosing(WorkingWindow* window)
 {
-    if (closeStepDone_.count(window))
+    if (!closed_.insert(window).second)
         return;
-    closeStepDone_.insert(window);
-    closeStep(meet_, dialogs_, saveSettings_);
-    // Closing one working window ends the program: the others follow, each
-    // through its own close step.
+    if (std::find(closeStepWindows_.begin(), closeStepWindows_.end(), window) != closeStepWindows_.end())
+        closeStep(meet_, dialogs_, saveSettings_);
+    // Closing one working window ends the program: the others follow, the
+    // four of them each through its own close step.
     exitAll();
 }
 

@@ -77,8 +77,12 @@ private:
     std::unique_ptr<CheckScreen> check_;
     std::unique_ptr<MatBoardScreen> board_;
     QPointer<AboutScreen> about_;
+    // Every working window: closing any one of them ends the program.
     std::vector<WorkingWindow*> loadOrder_;
-    std::set<WorkingWindow*> closeStepDone_;
+    // Only these four run the close step and its save question as they go;
+    // a window not listed here (the check window, any later one) asks nothing.
+    std::vector<WorkingWindow*> closeStepWindows_;
+    std::set<WorkingWindow*> closed_;
     std::function<void()> saveSettings_;
 };
 

@@ -55,6 +55,9 @@ class WrestlerScreenTest : public QObject {
         {
             auto* table = find<TableView>(view);
             const QPoint centre = table->visualRect(table->model()->index(row - 1, 0)).center();
+            // Only where the director sees the row, not under a scroll bar.
+            if (screen.childAt(table->viewport()->mapTo(&screen, centre)) != table->viewport())
+                return QTest::qFail("the row is not where it can be clicked", __FILE__, __LINE__);
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
             if (twice)
                 QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
@@ -128,6 +131,29 @@ private slots:
         f.click("HandMatchCancelButton");
         QCOMPARE(edit->text(), QStringLiteral("Edit Bout >"));
         QVERIFY(!f.find("HandMatchEditBoutNumber")->isReadOnly());
+    }
+
+    // The wrestler clicked into the list's second row lands there, whether
+    // or not the search already proposed an opponent for it.
+    void aWrestlerClickedIntoTheSecondRowLandsThere_data()
+    {
+        QTest::addColumn<bool>("findBest");
+        QTest::newRow("find best") << true;
+        QTest::newRow("by hand only") << false;
+    }
+
+    void aWrestlerClickedIntoTheSecondRowLandsThere()
+    {
+        QFETCH(bool, findBest);
+        Fixture f(true);
+        f.find<QCheckBox>("FindBestCheck")->setChecked(findBest);
+        f.clickRow("Roster", 1);
+        f.clickRow("HandMatchGrid", 1);
+        f.clickRow("Roster", 3);
+        f.clickRow("HandMatchGrid", 2);
+        const QAbstractItemModel& list = *f.find<TableView>("HandMatchGrid")->model();
+        QCOMPARE(list.index(0, 0).data().toString().toStdString(), f.cell(1, RosterColumn::Name));
+        QCOMPARE(list.index(1, 0).data().toString().toStdString(), f.cell(3, RosterColumn::Name));
     }
 
     // After a bout made by hand the match button asks first; Yes matches

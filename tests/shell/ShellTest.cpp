@@ -1,5 +1,6 @@
 #include "shell/Shell.h"
 #include "meet/Meet.h"
+#include "meetcheck/CheckScreen.h"
 #include "roster/WrestlerScreen.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace korvanda;
@@ -89,34 +91,51 @@ private slots:
         QVERIFY(dialogs.shown.empty());
     }
 
-    // Closing one window closes the others: each close step tries the
-    // settings again while they fail, and asks about changed rosters until
-    // a Yes, which writes them once.
-    void changedRostersAndUnwritableSettingsAtClose()
+    // Closing asks about changed rosters once for each of the team, bout,
+    // mat and roster windows until a Yes, which writes the team files once;
+    // the check window, the mat board and About ask nothing, whichever
+    // window is closed. Each close step tries the settings again while they fail.
+    void closingAsksForTheFourWorkingWindowsOnly_data()
     {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::newRow("No each time") << QList<bool> { false, false, false, false };
+        QTest::newRow("No, then Yes") << QList<bool> { false, true };
+        QTest::newRow("Yes") << QList<bool> { true };
+    }
+
+    void closingAsksForTheFourWorkingWindowsOnly()
+    {
+        QFETCH(QList<bool>, answers);
         TempDir dir;
+        for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
+            std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
         std::filesystem::create_directory(dir.path() / "KorvandaSettings.Csv");
         Meet meet;
         meet.directory = dir.path();
         FakeDialogs dialogs;
         Shell shell(meet, dialogs);
         shell.loadWindows();
-        meet.teamList.setCell(1, 0, "Tigers");
-        meet.teamList.setCell(1, 1, "TIG");
-        meet.roster.setCell(1, 0, "Kim");
-        meet.roster.setCell(1, 4, "TIG");
+        QTest::mouseClick(child<QPushButton>(shell.teamScreen(), "LoadRostersButton"), Qt::LeftButton);
+        meet.roster.setCell(1, RosterColumn::Name, "Renamed Wrestler");
         meet.rostersChanged = true;
-        dialogs.queueAnswers({ false, true });
-        shell.showWindow(WindowKind::Roster);
-        shell.wrestlerScreen().close();
-        const std::string unable = "Unable to save settings.", ask = "Save changes to rosters?";
-        // The team has a wrestler and no data file: Yes names it.
-        const std::string unsaved
-            = "Team Tigers has no usable data file, so its wrestlers were not saved to a team file.";
-        QCOMPARE(
-            dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unsaved, unable, unable, unable }));
-        QVERIFY(dir.exists("Teams.Csv"));
-        QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
+        for (const auto kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat })
+            shell.showWindow(kind);
+        shell.showBoard();
+        shell.showAbout();
+        shell.showWindow(WindowKind::Check);
+        dialogs.answers.assign(answers.begin(), answers.end());
+        shell.checkScreen().close();
+
+        QCOMPARE(dialogs.questions, std::vector<std::string>(answers.size(), "Save changes to rosters?"));
+        QCOMPARE(std::count(dialogs.shown.begin(), dialogs.shown.end(), "Unable to save settings."), 4);
+        QCOMPARE(dir.exists("Teams.Bak"), answers.back());
+        // A second write would leave the program's own first one in the copies.
+        for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET)) {
+            QFile original(file.path());
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            if (answers.back())
+                QCOMPARE(dir.read(file.path().stem().string() + ".Bak"), original.readAll().toStdString());
+        }
     }
 };
 

@@ -1,3 +1,4 @@
+#include "bouts/ListChooser.h"
 #include "meet/Meet.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
@@ -8,6 +9,7 @@
 #include "support/TempDir.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QScreen>
 #include <QSettings>
 #include <QTableView>
@@ -49,6 +51,32 @@ class WindowFitTest : public QObject {
         return {};
     }
 
+    // Why a grid made to show all its rows does not, or empty when every row
+    // is whole in the viewport, its centre not covered by a scroll bar, and
+    // the header whole above them.
+    static QString rowsCutOff(QWidget& window, const QString& name)
+    {
+        if (name.isEmpty())
+            return {};
+        auto* grid = window.findChild<QAbstractItemView*>(name);
+        if (!grid)
+            return name + QStringLiteral(" missing");
+        auto* table = qobject_cast<QTableView*>(grid);
+        if (table && !table->rect().contains(table->horizontalHeader()->geometry()))
+            return name + QStringLiteral(" header cut off");
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            const QRect shown = grid->visualRect(grid->model()->index(row, 0));
+            const QPoint centre = grid->viewport()->mapTo(&window, shown.center());
+            if (shown.top() < 0 || shown.bottom() > grid->viewport()->rect().bottom()
+                || window.childAt(centre) != grid->viewport())
+                return QStringLiteral("%1 row %2 cut off: %3 in %4")
+                    .arg(name)
+                    .arg(row + 1)
+                    .arg(toText(shown), toText(grid->viewport()->rect()));
+        }
+        return {};
+    }
+
     static QString toText(const QRect& r)
     {
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -85,11 +113,14 @@ private slots:
     {
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("grid");
-        QTest::newRow("team") << int(WindowKind::Team) << QStringLiteral("TeamList");
-        QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster");
-        QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid");
-        QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1");
-        QTest::newRow("check") << int(WindowKind::Check) << QStringLiteral("ShortGrid");
+        // A grid made to show a fixed number of rows, whole at every size.
+        QTest::addColumn<QString>("fixedRows");
+        QTest::newRow("team") << int(WindowKind::Team) << QStringLiteral("TeamList") << QString();
+        QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster")
+                                << QStringLiteral("HandMatchGrid");
+        QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid") << QString();
+        QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1") << QString();
+        QTest::newRow("check") << int(WindowKind::Check) << QStringLiteral("ShortGrid") << QString();
     }
 
     void workingWindowsFitAndGrowWithTheirGrids()
@@ -97,12 +128,14 @@ private slots:
         QFETCH(int, shown);
         const auto kind = static_cast<WindowKind>(shown);
         QFETCH(QString, grid);
+        QFETCH(QString, fixedRows);
         Run run;
         run.shell->showWindow(kind);
         QWidget& window = run.shell->window(kind);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString why = misfit(window);
         QVERIFY2(why.isEmpty(), qPrintable(why));
+        QVERIFY2(rowsCutOff(window, fixedRows).isEmpty(), qPrintable(rowsCutOff(window, fixedRows)));
 
         // A larger window gives the room to the grid.
         auto* table = window.findChild<QTableView*>(grid);
@@ -110,6 +143,7 @@ private slots:
         const QSize before = table->size();
         window.resize(window.size() + QSize(300, 200));
         QTRY_VERIFY(table->width() > before.width() && table->height() > before.height());
+        QVERIFY2(rowsCutOff(window, fixedRows).isEmpty(), qPrintable(rowsCutOff(window, fixedRows)));
     }
 
     void otherWindowsFit()
@@ -120,16 +154,20 @@ private slots:
         Form1Services quiet;
         quiet.inform = [](QWidget*, const QString&) {};
         Form1 quillon(QString::fromStdString(run.dir.path().string()), quiet);
+        ListChooser chooser(QStringLiteral("Print"));
         run.shell->showBoard();
         // Quillon at its fullest, with the sample boxes shown.
         quillon.findChild<QAbstractButton*>(QStringLiteral("Check1"))->click();
         for (QWidget* window : { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash),
-                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell->boardScreen()) }) {
+                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell->boardScreen()),
+                 static_cast<QWidget*>(&chooser) }) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QString why = misfit(*window);
             QVERIFY2(why.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + why));
         }
+        QVERIFY2(rowsCutOff(chooser, QStringLiteral("ListChoice")).isEmpty(),
+            qPrintable(rowsCutOff(chooser, QStringLiteral("ListChoice"))));
     }
 };
 
