@@ -5,6 +5,7 @@
 #include "meet/TableView.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePrintChoices.h"
+#include "support/ProgramFixture.h"
 #include "support/TempDir.h"
 #include "teams/TeamScreen.h"
 
@@ -52,11 +53,7 @@ class MatchScreenTest : public QObject {
 
         TableView* boutView() { return screen.findChild<TableView*>(u"BoutGrid"_s); }
         QString text(const QString& box) { return screen.findChild<QLineEdit*>(box)->text(); }
-        void clickRow(int row)
-        {
-            const QRect cell = boutView()->visualRect(boutView()->model()->index(row - 1, 0));
-            QTest::mouseClick(boutView()->viewport(), Qt::LeftButton, {}, cell.center());
-        }
+        void clickRow(int row) { ::clickRow(screen, u"BoutGrid"_s, row); }
         void click(const char* name)
         {
             QTest::mouseClick(screen.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);

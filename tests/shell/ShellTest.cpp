@@ -1,16 +1,12 @@
-#include "shell/Shell.h"
-#include "meet/Meet.h"
 #include "meetcheck/CheckScreen.h"
 #include "roster/WrestlerScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 #include "teams/TeamScreen.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace korvanda;
@@ -36,14 +32,10 @@ class ShellTest : public QObject {
 private slots:
     void windowMenuShowsExactlyOneWindow()
     {
-        TempDir dir;
-        dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n");
-        Meet meet;
-        meet.directory = dir.path();
-        FakeDialogs dialogs;
-        Shell shell(meet, dialogs);
-        shell.loadWindows();
-        QCOMPARE(meet.teamList.cell(1, 0), std::string("Tigers"));
+        ProgramFixture program(ProgramFixture::Empty,
+            [](ProgramFixture& p) { p.dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n"); });
+        Shell& shell = program.shell;
+        QCOMPARE(program.meet.teamList.cell(1, 0), std::string("Tigers"));
         QVERIFY(visibleWindows().isEmpty());
 
         shell.showWindow(WindowKind::Team);
@@ -67,28 +59,25 @@ private slots:
     void settingsSurviveARestart()
     {
         TempDir dir;
-        FakeDialogs dialogs;
+        const auto inDir = [&dir](ProgramFixture& p) { p.meet.directory = dir.path(); };
         {
-            Meet meet;
-            meet.directory = dir.path();
-            Shell shell(meet, dialogs);
-            shell.loadWindows();
+            ProgramFixture first(ProgramFixture::Empty, inDir);
+            Shell& shell = first.shell;
             shell.showWindow(WindowKind::Roster);
             child<QLineEdit>(shell.wrestlerScreen(), "MinBoutsBox")->setText(QStringLiteral("1,5"));
             child<QCheckBox>(shell.wrestlerScreen(), "SameTeamCheck")->setChecked(false);
             child<QLineEdit>(shell.teamScreen(), "NumMatsBox")->setText(QStringLiteral("4"));
             child<QCheckBox>(shell.teamScreen(), "OmitAbsentsCheck")->setChecked(false);
             shell.wrestlerScreen().close();
+            QVERIFY(first.dialogs.shown.empty());
         }
-        Meet next;
-        next.directory = dir.path();
-        Shell shell(next, dialogs);
-        shell.loadWindows();
+        ProgramFixture next(ProgramFixture::Empty, inDir);
+        Shell& shell = next.shell;
         QCOMPARE(child<QLineEdit>(shell.wrestlerScreen(), "MinBoutsBox")->text(), QStringLiteral("1,5"));
         QVERIFY(!child<QCheckBox>(shell.wrestlerScreen(), "SameTeamCheck")->isChecked());
         QCOMPARE(shell.teamScreen().matsText(), QStringLiteral("4"));
         QVERIFY(!shell.teamScreen().omitAbsents());
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(next.dialogs.shown.empty());
     }
 
     // Closing asks about changed rosters once for each of the team, bout,
@@ -106,35 +95,31 @@ private slots:
     void closingAsksForTheFourWorkingWindowsOnly()
     {
         QFETCH(QList<bool>, answers);
-        TempDir dir;
-        for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
-            std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
-        std::filesystem::create_directory(dir.path() / "KorvandaSettings.Csv");
-        Meet meet;
-        meet.directory = dir.path();
-        FakeDialogs dialogs;
-        Shell shell(meet, dialogs);
-        shell.loadWindows();
-        QTest::mouseClick(child<QPushButton>(shell.teamScreen(), "LoadRostersButton"), Qt::LeftButton);
-        meet.roster.setCell(1, RosterColumn::Name, "Renamed Wrestler");
-        meet.rostersChanged = true;
+        ProgramFixture program(ProgramFixture::Demo, [](ProgramFixture& p) {
+            std::filesystem::create_directory(p.dir.path() / "KorvandaSettings.Csv");
+        });
+        Shell& shell = program.shell;
+        program.click(WindowKind::Team, "LoadRostersButton");
+        program.meet.roster.setCell(1, RosterColumn::Name, "Renamed Wrestler");
+        program.meet.rostersChanged = true;
         for (const auto kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat })
             shell.showWindow(kind);
         shell.showBoard();
         shell.showAbout();
         shell.showWindow(WindowKind::Check);
+        FakeDialogs& dialogs = program.dialogs;
         dialogs.answers.assign(answers.begin(), answers.end());
         shell.checkScreen().close();
 
         QCOMPARE(dialogs.questions, std::vector<std::string>(answers.size(), "Save changes to rosters?"));
         QCOMPARE(std::count(dialogs.shown.begin(), dialogs.shown.end(), "Unable to save settings."), 4);
-        QCOMPARE(dir.exists("Teams.Bak"), answers.back());
+        QCOMPARE(program.dir.exists("Teams.Bak"), answers.back());
         // A second write would leave the program's own first one in the copies.
         for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET)) {
             QFile original(file.path());
             QVERIFY(original.open(QIODevice::ReadOnly));
             if (answers.back())
-                QCOMPARE(dir.read(file.path().stem().string() + ".Bak"), original.readAll().toStdString());
+                QCOMPARE(program.dir.read(file.path().stem().string() + ".Bak"), original.readAll().toStdString());
         }
     }
 };

@@ -1,12 +1,9 @@
 #include "bouts/ListChooser.h"
-#include "meet/Meet.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
 #include "shell/AboutScreen.h"
-#include "shell/Shell.h"
 #include "shell/SplashScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -14,9 +11,6 @@
 #include <QSettings>
 #include <QTableView>
 #include <QtTest>
-
-#include <filesystem>
-#include <memory>
 
 using namespace korvanda;
 
@@ -82,22 +76,6 @@ class WindowFitTest : public QObject {
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
 
-    struct Run {
-        TempDir dir;
-        Meet meet;
-        FakeDialogs dialogs;
-        std::unique_ptr<Shell> shell;
-
-        Run()
-        {
-            for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
-                std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
-            meet.directory = dir.path();
-            shell = std::make_unique<Shell>(meet, dialogs);
-            shell->loadWindows();
-        }
-    };
-
 private slots:
     void initTestCase()
     {
@@ -129,9 +107,9 @@ private slots:
         const auto kind = static_cast<WindowKind>(shown);
         QFETCH(QString, grid);
         QFETCH(QString, fixedRows);
-        Run run;
-        run.shell->showWindow(kind);
-        QWidget& window = run.shell->window(kind);
+        ProgramFixture run(ProgramFixture::Demo);
+        run.shell.showWindow(kind);
+        QWidget& window = run.shell.window(kind);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString why = misfit(window);
         QVERIFY2(why.isEmpty(), qPrintable(why));
@@ -148,18 +126,18 @@ private slots:
 
     void otherWindowsFit()
     {
-        Run run;
+        ProgramFixture run(ProgramFixture::Demo);
         AboutScreen about;
         SplashScreen splash;
         Form1Services quiet;
         quiet.inform = [](QWidget*, const QString&) {};
         Form1 quillon(QString::fromStdString(run.dir.path().string()), quiet);
         ListChooser chooser(QStringLiteral("Print"));
-        run.shell->showBoard();
+        run.shell.showBoard();
         // Quillon at its fullest, with the sample boxes shown.
         quillon.findChild<QAbstractButton*>(QStringLiteral("Check1"))->click();
         for (QWidget* window : { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash),
-                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell->boardScreen()),
+                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell.boardScreen()),
                  static_cast<QWidget*>(&chooser) }) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -1,6 +1,7 @@
 #include "teams/TeamFiles.h"
 #include "matching/PairingMeasures.h"
 #include "support/FakeDialogs.h"
+#include "support/TableColumn.h"
 #include "support/TempDir.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamListEdits.h"
@@ -32,13 +33,6 @@ struct TeamFilesTest : ::testing::Test {
         meet.teamList.setRowCount(1);
         meet.teamList.appendRow("Tigers\t TIG \t\t Tigers ");
         meet.teamList.appendRow("Lions\tLIO\t\tLions");
-    }
-    Texts column(int c) const
-    {
-        Texts cells;
-        for (int r = 1; r < meet.roster.rowCount(); ++r)
-            cells.push_back(meet.roster.cell(r, c));
-        return cells;
     }
 };
 
@@ -108,8 +102,8 @@ TEST_F(TeamFilesTest, ImportTakesTeamsInListOrderWithStoredNumberForms)
 
     EXPECT_TRUE(loadRosters(meet, true, dialogs));
     EXPECT_FALSE(meet.rostersChanged);
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann Lee", "Bo", "Cy Ray", "ann lee", "Old" }));
-    EXPECT_EQ(column(RosterColumn::Team), (Texts { "TIG", "TIG", "LIO", "LIO", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Ann Lee", "Bo", "Cy Ray", "ann lee", "Old" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Team), (Texts { "TIG", "TIG", "LIO", "LIO", "" }));
     const Texts first { "Ann Lee", "9.0", "72", "3.0", "TIG", compositeValue("9.0", "72", "3.0"), "Yes", "" };
     for (int c = 0; c < RosterColumn::Count; ++c)
         EXPECT_EQ(meet.roster.cell(1, c), first[static_cast<std::size_t>(c)]) << "column " << c;
@@ -136,7 +130,7 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     EXPECT_EQ(dialogs.shown,
         (Texts { duplicated(""), skipped("Ann"), skipped("Bo"), skipped("Cy"), skipped("Dee"),
             "Couldn't read Lions.Csv; that team's wrestlers were not loaded.", duplicated("Ann"), duplicated("Ann") }));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann", "Bo", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Ann", "Bo", "" }));
     EXPECT_TRUE(meet.rostersChanged);
 
     // An import that adds nobody leaves the roster its one empty row.
@@ -194,7 +188,7 @@ TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
     const std::string refused = " is one of the meet's own files, not a team's data file; that team's wrestlers were "
                                 "not loaded.";
     EXPECT_EQ(dialogs.warnings, (Texts { "teams.Csv" + refused, "Restore.Csv" + refused }));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Cy" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Cy" }));
 }
 
 TEST(TeamListEditsTest, QuotesTabsAndLineEndsNeverReachTheList)
