@@ -1,6 +1,6 @@
-#include "shell/AboutScreen.h"
+#include "app/AboutScreen.h"
 
-#include "shell/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QKeySequence>
 #include <QShortcut>

@@ -1,6 +1,6 @@
-#include "folders/MeetFolders.h"
-#include "shell/MessageBoxDialogs.h"
-#include "shell/SplashScreen.h"
+#include "app/MeetFolders.h"
+#include "app/SplashScreen.h"
+#include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
