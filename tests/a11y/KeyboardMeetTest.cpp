@@ -1,3 +1,4 @@
+#include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ResultEntry.h"
 #include "roster/WrestlerScreen.h"

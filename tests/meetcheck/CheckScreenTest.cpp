@@ -1,6 +1,7 @@
 #include "meetcheck/CheckScreen.h"
 
 #include "CheckMeets.h"
+#include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ScheduleScreen.h"
 #include "handmatch/BoutNumbers.h"

@@ -1,8 +1,8 @@
+#include "app/AboutScreen.h"
+#include "app/SplashScreen.h"
 #include "bouts/ListChooser.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
-#include "shell/AboutScreen.h"
-#include "shell/SplashScreen.h"
 #include "support/ProgramFixture.h"
 
 #include <QAbstractButton>

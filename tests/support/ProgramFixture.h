@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/Shell.h"
 #include "meet/Meet.h"
-#include "shell/Shell.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QObject>
 #include <QPointer>
@@ -40,7 +40,8 @@ public:
     void showAbout();
     // The mat board opens beside whichever working window is shown.
     void showBoard();
-    // Closes every working window, each running its close step once.
+    // Closes every window; the team, bout, mat and roster windows each run
+    // their close step once.
     void exitAll();
     // The close step before another meet takes this one's place; false when
     // the director cancelled and this meet stays open.
