@@ -1,4 +1,4 @@
-#include "folders/MeetFolders.h"
+#include "app/MeetFolders.h"
 #include "folders/MeetPlaces.h"
 #include "folders/RecentMeetList.h"
 #include "meet/Meet.h"

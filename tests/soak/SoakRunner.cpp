@@ -1,5 +1,6 @@
 #include "soak/SoakRunner.h"
 
+#include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/MeetLists.h"
 #include "bouts/ResultEntry.h"
@@ -7,8 +8,7 @@
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
 #include "meetcheck/MatBoardScreen.h"
-#include "shell/Shell.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
