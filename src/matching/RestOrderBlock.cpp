@@ -267,14 +267,14 @@ long long RestOrderBlock::improveRow(int p)
     int q = nextBit(candidates_, 0, size_);
     while (q < size_) {
         const auto uq = static_cast<std::size_t>(q);
-        if (std::popcount(candidates_[uq / 64] >> (uq % 64)) <= 8) {
+        // A run of places to try is weighed a batch at a time, a lone place alone.
+        if ((~candidates_[uq / 64] >> (uq % 64) & 0xff) != 0) {
             const int gain = weigh(p, q);
             if (gain > 0 && (gaps_[up] < threshold_ || gaps_[uq] < threshold_) && tryRowPair(p, q, gain, passGain))
                 markFrom(p, q + 1);
             q = nextBit(candidates_, q + 1, size_);
             continue;
         }
-        // Places that lie close together are weighed a batch at a time.
         weighBatch(p, q, gains);
         const int end = std::min(q + batch, size_);
         int next = end;
