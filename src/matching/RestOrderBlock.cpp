@@ -172,27 +172,36 @@ void RestOrderBlock::exchange(int p, int q)
     }
 }
 
+// The exchange is weighed where the bouts stand and made only when the
+// block does not lose by it: most exchanges that reach here are refused.
 int RestOrderBlock::settle(int p, int q, int gain)
 {
-    exchange(p, q);
+    auto moved = [p, q](int place) { return place == p ? q : place == q ? p : place; };
+    touched_.assign({ p, q });
+    for (std::size_t m = 0; m < partnerSlots_; ++m)
+        for (int s : { p, q })
+            if (partner(m, s) != nowhere_)
+                touched_.push_back(partner(m, s));
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
     int change = 0;
     for (int s : touched_) {
-        const int newGap = gapAt(s);
-        change += newGap - gaps_[static_cast<std::size_t>(s)];
-        gaps_[static_cast<std::size_t>(s)] = newGap;
+        const int at = moved(s);
+        int gap = size_;
+        for (std::size_t m = 0; m < partnerSlots_; ++m)
+            gap = std::min(gap, std::abs(at - moved(partner(m, s))));
+        change += gap - gaps_[static_cast<std::size_t>(s)];
     }
-    if (change >= 0) {
-        ++moves_;
-        for (int s : touched_) {
-            changedAt_[static_cast<std::size_t>(s)] = moves_;
-            setBit(stale_, s);
-            markLow(s);
-        }
+    if (change < 0)
         return gain;
-    }
     exchange(p, q);
-    for (int s : touched_)
+    ++moves_;
+    for (int s : touched_) {
         gaps_[static_cast<std::size_t>(s)] = gapAt(s);
+        changedAt_[static_cast<std::size_t>(s)] = moves_;
+        setBit(stale_, s);
+        markLow(s);
+    }
     return gain;
 }
 
