@@ -48,7 +48,8 @@ Meet inventMeet(int wrestlers, int teams, std::uint32_t seed)
         const std::string weightText = std::to_string(weight);
         const std::string skillText = tenthsText(static_cast<float>(skill));
         meet.roster.appendRow("Wrestler " + std::to_string(w) + "\t" + ageText + "\t" + weightText + "\t" + skillText
-            + "\tT" + std::to_string(1 + w % teams) + "\t" + compositeValue(ageText, weightText, skillText) + "\tYes\t");
+            + "\tT" + std::to_string(1 + w % teams) + "\t" + compositeValue(ageText, weightText, skillText)
+            + "\tYes\t");
     }
     return meet;
 }

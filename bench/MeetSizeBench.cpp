@@ -160,8 +160,8 @@ int main()
         bytes += entry.file_size();
     std::printf("%-44s %9.3f %9.3f\n", "all steps",
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), cpuSeconds() - cpuStart);
-    std::printf("%d bouts; %.1f MB of files; peak memory %.0f MB\n", bouts, static_cast<double>(bytes) / 1e6,
-        peakMegabytes());
+    std::printf(
+        "%d bouts; %.1f MB of files; peak memory %.0f MB\n", bouts, static_cast<double>(bytes) / 1e6, peakMegabytes());
     std::filesystem::remove_all(directory);
     return 0;
 }

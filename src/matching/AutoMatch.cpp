@@ -164,9 +164,8 @@ private:
                 if (lists_.boutCount(i) >= minBouts_)
                     continue;
                 float best = forbiddenCost;
-                const int choice = cheapest(i, best, [&](int j) {
-                    return lists_.boutCount(j) < lists_.capacity() && lists_.findPairing(i, j) == 0;
-                });
+                const int choice = cheapest(i, best,
+                    [&](int j) { return lists_.boutCount(j) < lists_.capacity() && lists_.findPairing(i, j) == 0; });
                 if (choice != 0) {
                     lists_.addPairing(i, choice);
                     added = true;
@@ -212,9 +211,8 @@ private:
         int receiver = 0;
         for (int p = stageStart(i) + 1; p <= lists_.boutCount(i); ++p) {
             const int o = lists_.opponent(i, p);
-            const int j = cheapest(o, best, [&](int r) {
-                return lists_.boutCount(r) < maxBouts_ && r != i && lists_.findPairing(o, r) == 0;
-            });
+            const int j = cheapest(o, best,
+                [&](int r) { return lists_.boutCount(r) < maxBouts_ && r != i && lists_.findPairing(o, r) == 0; });
             if (j != 0) {
                 giver = o;
                 receiver = j;

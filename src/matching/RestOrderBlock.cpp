@@ -258,11 +258,13 @@ long long RestOrderBlock::improveRow(int p)
     // The rows tried before p last changed follow p round the block.
     const long long changed = changedAt_[up];
     auto before = [changed](long long start) { return start < changed; };
-    const int end = static_cast<int>(std::partition_point(rowStart_.begin() + p + 1, rowStart_.end(), before) - rowStart_.begin());
+    const int end = static_cast<int>(
+        std::partition_point(rowStart_.begin() + p + 1, rowStart_.end(), before) - rowStart_.begin());
     setBits(candidates_, p + 1, end);
     if (end == size_)
         setBits(candidates_, 0,
-            static_cast<int>(std::partition_point(rowStart_.begin(), rowStart_.begin() + p, before) - rowStart_.begin()));
+            static_cast<int>(
+                std::partition_point(rowStart_.begin(), rowStart_.begin() + p, before) - rowStart_.begin()));
     for (int q : gainedWith_[up])
         setBit(candidates_, q);
     gainedWith_[up].clear();
