@@ -72,10 +72,12 @@ private:
     // exchange that changed the bout at p, its partners' places or its gap;
     // rowStart_[q] the count when the exchanges of the bout at q with every
     // other place were last tried. A pair p, q with q's row tried after the
-    // last change of either needs trying again only when it gained then:
-    // those rows stand in gainedWith_[p]. stale_ marks the places changed since
-    // their own row was tried, short_ those whose gap is below the threshold
-    // (one bit a place); candidates_ the places a row still has to try.
+    // last change of either needs trying again only when it gained then,
+    // for whether such an exchange stands depends on bouts farther away:
+    // those rows stand in gainedWith_[p]. stale_ marks the places changed
+    // since their own row was tried, short_ those whose gap is below the
+    // threshold (one bit a place); candidates_ the places a row still has
+    // to try.
     int threshold_ = 0;
     long long moves_ = 0;
     std::vector<long long> changedAt_;
