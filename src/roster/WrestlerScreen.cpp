@@ -10,6 +10,7 @@
 #include "meet/TableView.h"
 #include "roster/SortArrowBar.h"
 #include "roster/WrestlerEditorFrame.h"
+#include "sheets/SheetActions.h"
 #include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -57,6 +59,10 @@ WrestlerScreen::WrestlerScreen(
     attendance_ = new QCheckBox(tr("Dbl-Click Attendance"), panels);
     attendance_->setObjectName(QStringLiteral("AttendanceCheck"));
     side->addWidget(attendance_);
+    auto* weightsButton = new QPushButton(tr("Update Weights..."), panels);
+    weightsButton->setObjectName(QStringLiteral("UpdateWeightsButton"));
+    weightsButton->setAccessibleDescription(tr("Takes the weights of a weigh-in spreadsheet into the roster"));
+    side->addWidget(weightsButton);
 
     auto* sortFrame = new QGroupBox(tr("Sorting"), panels);
     auto* sortLayout = new QHBoxLayout(sortFrame);
@@ -102,6 +108,10 @@ WrestlerScreen::WrestlerScreen(
     connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
     connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);
+    connect(weightsButton, &QPushButton::clicked, this, [this] {
+        if (updateWeightsFromSheet(this, meet_, dialogs_))
+            models_.refresh();
+    });
 }
 
 void WrestlerScreen::load()

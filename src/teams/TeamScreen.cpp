@@ -6,6 +6,7 @@
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
+#include "sheets/SheetActions.h"
 #include "shell/NamedControls.h"
 #include "shell/SpokenNames.h"
 #include "shell/UpDownButtons.h"
@@ -119,6 +120,9 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     processLayout->addWidget(load);
     processLayout->addWidget(save);
     processLayout->addWidget(restoreButton);
+    auto* importButton = namedButton("ImportRosterButton", tr("Import Roster..."), process);
+    importButton->setAccessibleDescription(tr("Writes the chosen team's data file from a coach's spreadsheet"));
+    processLayout->addWidget(importButton);
     side->addWidget(process);
     side->addStretch();
 
@@ -137,6 +141,8 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     connect(load, &QPushButton::clicked, this, &TeamScreen::loadRosters);
     connect(save, &QPushButton::clicked, this, &TeamScreen::saveList);
     connect(restoreButton, &QPushButton::clicked, this, &TeamScreen::restore);
+    connect(importButton, &QPushButton::clicked, this,
+        [this] { importRosterFromSheet(this, meet_, meet_.teamList.currentRow(), dialogs_); });
 }
 
 void TeamScreen::loadTeamList()
