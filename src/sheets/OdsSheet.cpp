@@ -35,6 +35,9 @@ public:
         }
         if (tables_ != 1 || tablesEnded_ > 0)
             return;
+        // A comment on a cell is no part of its value.
+        if (name == "annotation")
+            ++annotations_;
         if (name == "table-row") {
             rowRepeats_ = repeats(attributes, "number-rows-repeated");
             rowCells_.clear();
@@ -43,7 +46,7 @@ public:
             text_.clear();
             paragraphs_ = 0;
             value_ = storedValue(attributes);
-        } else if (name == "p") {
+        } else if (name == "p" && annotations_ == 0) {
             if (paragraphs_++ > 0)
                 text_ += '\n';
         } else if (name == "s") {
@@ -63,6 +66,8 @@ public:
             ++tablesEnded_;
         if (tables_ != 1 || tablesEnded_ > 0)
             return;
+        if (name == "annotation")
+            --annotations_;
         if (name == "table-cell" || name == "covered-table-cell") {
             std::string cell = value_.value_or(text_);
             // Rows and cells repeated to the sheet's end are empty; only
@@ -90,7 +95,7 @@ public:
 
     void text(std::string_view text)
     {
-        if (tables_ != 1 || tablesEnded_ > 0 || paragraphs_ == 0)
+        if (tables_ != 1 || tablesEnded_ > 0 || paragraphs_ == 0 || annotations_ > 0)
             return;
         text_ += text;
         if (text_.size() > SheetLimits::cellBytes)
@@ -127,6 +132,7 @@ private:
     std::vector<std::pair<std::size_t, std::string>> rowCells_;
     std::string text_;
     int paragraphs_ = 0;
+    int annotations_ = 0;
     std::optional<std::string> value_;
 };
 

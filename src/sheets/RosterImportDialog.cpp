@@ -137,7 +137,7 @@ void RosterImportDialog::updatePreview()
     }
     preview_->resizeColumnsToContents();
     const QString file = toQt(meet_.teamList.cell(teamRow_, TeamColumn::DataFile)).trimmed() + QStringLiteral(".Csv");
-    summary_->setText(tr("%1 wrestlers will be written to %2; %3 rows are left out.")
+    summary_->setText(tr("%1 wrestlers will be written to %2; %3 left out.")
                           .arg(static_cast<int>(rows_.size()) - leftOut)
                           .arg(file)
                           .arg(leftOut));

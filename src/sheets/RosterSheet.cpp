@@ -78,20 +78,26 @@ std::string rosterSheetText(const std::vector<RosterSheetRow>& rows)
     return text;
 }
 
-bool importRosterSheet(const Meet& meet, int teamRow, const std::vector<RosterSheetRow>& rows, Dialogs& dialogs)
+bool canTakeRoster(const Meet& meet, int teamRow, Dialogs& dialogs)
 {
     const Table& teams = meet.teamList;
-    if (teamRow < 1 || teamRow >= teams.rowCount()) {
-        dialogs.warn("Choose the team the roster is for in the team list first.");
+    if (teamRow < 1 || teamRow >= teams.rowCount() || trimmed(teams.cell(teamRow, TeamColumn::Name)).empty()) {
+        dialogs.inform("Click the team the roster is for in the team list first.");
         return false;
     }
-    const std::string team = trimmed(teams.cell(teamRow, TeamColumn::Name));
-    const std::string dataFile = trimmed(teams.cell(teamRow, TeamColumn::DataFile));
-    if (!isUsableDataFile(dataFile)) {
-        dialogs.warn("Team " + team + " has no usable data file, so the roster was not imported.");
+    if (!isUsableDataFile(teams.cell(teamRow, TeamColumn::DataFile))) {
+        dialogs.warn("Team " + trimmed(teams.cell(teamRow, TeamColumn::Name))
+            + " has no usable data file, so the roster was not imported.");
         return false;
     }
-    const std::string fileName = dataFile + ".Csv";
+    return true;
+}
+
+bool importRosterSheet(const Meet& meet, int teamRow, const std::vector<RosterSheetRow>& rows, Dialogs& dialogs)
+{
+    if (!canTakeRoster(meet, teamRow, dialogs))
+        return false;
+    const std::string fileName = trimmed(meet.teamList.cell(teamRow, TeamColumn::DataFile)) + ".Csv";
     if (!saveFileWithBackup(meet.directory / fileName, meet.directory / backupName(fileName), rosterSheetText(rows))) {
         dialogs.warn("Couldn't write " + fileName + "; file may be in use.");
         return false;

@@ -34,9 +34,14 @@ std::vector<RosterSheetRow> rosterSheetRows(const Sheet& sheet, const SheetColum
 // The team data file of the rows without a problem, in sheet order.
 std::string rosterSheetText(const std::vector<RosterSheetRow>& rows);
 
+// Whether the team in `teamRow` of the team list can take an imported
+// roster: a listed team whose data file is usable. Otherwise the director
+// is told why.
+bool canTakeRoster(const Meet& meet, int teamRow, Dialogs& dialogs);
+
 // "Import": writes the data file of the team in `teamRow` of the team
-// list, keeping the previous one as its backup. A team whose data file is
-// not usable, or a file that cannot be written, is reported and nothing
+// list, keeping the previous one as its backup. A team that cannot take a
+// roster, or a file that cannot be written, is reported and nothing
 // changes. Gives true when the file was written.
 bool importRosterSheet(const Meet& meet, int teamRow, const std::vector<RosterSheetRow>& rows, Dialogs& dialogs);
 

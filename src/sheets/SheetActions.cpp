@@ -2,7 +2,6 @@
 
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
-#include "meet/Numbers.h"
 #include "sheets/RosterImportDialog.h"
 #include "sheets/SheetFile.h"
 #include "sheets/WeighInDialog.h"
@@ -52,11 +51,8 @@ std::optional<std::pair<Sheet, SheetColumns>> chosenSheet(QWidget* parent, const
 
 void importRosterFromSheet(QWidget* parent, const Meet& meet, int teamRow, Dialogs& dialogs)
 {
-    const Table& teams = meet.teamList;
-    if (teamRow < 1 || teamRow >= teams.rowCount() || trimmed(teams.cell(teamRow, TeamColumn::Name)).empty()) {
-        dialogs.inform("Click the team the roster is for in the team list first.");
+    if (!canTakeRoster(meet, teamRow, dialogs))
         return;
-    }
     auto sheet = chosenSheet(parent, meet, dialogs);
     if (!sheet)
         return;

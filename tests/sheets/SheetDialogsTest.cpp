@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(preview->rowCount(), 3);
         QCOMPARE(cell(preview, 0, 1), QStringLiteral("Karl Sch\u00fctz"));
         QCOMPARE(cell(preview, 0, 2), QStringLiteral("10.7"));
-        QCOMPARE(summary->text(), QStringLiteral("3 wrestlers will be written to Lynx.Csv; 0 rows are left out."));
+        QCOMPARE(summary->text(), QStringLiteral("3 wrestlers will be written to Lynx.Csv; 0 left out."));
 
         dialog.findChild<QDateEdit*>("MeetDateBox")->setDate(QDate(2027, 12, 5));
         QCOMPARE(cell(preview, 0, 2), QStringLiteral("11.7"));
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(skill->currentText(), QStringLiteral("skill"));
         skill->setCurrentIndex(skill->findText(QStringLiteral("ignore")));
         QCOMPARE(cell(preview, 1, 5), QStringLiteral("missing or unreadable skill"));
-        QCOMPARE(summary->text(), QStringLiteral("0 wrestlers will be written to Lynx.Csv; 3 rows are left out."));
+        QCOMPARE(summary->text(), QStringLiteral("0 wrestlers will be written to Lynx.Csv; 3 left out."));
 
         QTest::mouseClick(dialog.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
