@@ -16,10 +16,9 @@ constexpr std::array<char32_t, 32> windows1252High = { 0x20AC, 0, 0x201A, 0x0192
 // The Latin Extended-A letters (U+0100 to U+017F) without their accents, as
 // the names of Polish, Czech, Hungarian or Turkish families are written on
 // a Latin-1 keyboard. "Ő" keeps its umlaut as "Ö".
-constexpr std::string_view latinExtendedA = "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKkkLlLlLlLlLlNnNnNn"
-                                            "nNn"
-                                            "OoOo\xD6\xF6??RrRrRrSsSsSsSsTtTtTtUuUuUuUu\xDC\xFCUuWwYy"
-                                            "YZzZzZzs";
+constexpr std::string_view latinExtendedA = "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKkk"
+                                            "LlLlLlLlLlNnNnNnnNnOoOo\xD6\xF6??RrRrRrSsSsSsSs"
+                                            "TtTtTtUuUuUuUu\xDC\xFCUuWwYyYZzZzZzs";
 
 void appendUtf8(std::string& out, char32_t c)
 {

@@ -60,6 +60,9 @@ const char* const messagePatterns[] = {
     // Printing the lists
     R"(The (Roster|Bout List|Score List|Bout Sheets|Score Tally) is empty; there is nothing to print\.)",
     R"(Couldn't write .+; the folder may be read-only or the disk full\.)",
+    // Spreadsheets: what "Import Roster..." says before a file is chosen
+    R"(Click the team the roster is for in the team list first\.)",
+    R"(Team .* has no usable data file, so the roster was not imported\.)",
     // Meet folders
     R"((The meet folder ".+" does not exist\.|".+" is a file, not a folder\. A meet needs a folder of its own\.|)"
     R"(The meet folder ".+" cannot be written\. The meet's files could not be saved there; choose a folder you can )"
