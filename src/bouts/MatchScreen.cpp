@@ -12,7 +12,6 @@
 #include "meet/QtText.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "sheets/SheetActions.h"
 #include "shell/NamedControls.h"
 #include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
@@ -99,8 +98,7 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     connect(writeFilesButton, &QPushButton::clicked, this, &MatchScreen::writeFiles);
     connect(printButton, &QPushButton::clicked, this, &MatchScreen::printList);
     connect(exportPdfButton, &QPushButton::clicked, this, &MatchScreen::exportPdf);
-    connect(
-        exportResultsButton, &QPushButton::clicked, this, [this] { exportResultsToWorkbook(this, meet_, dialogs_); });
+    connect(exportResultsButton, &QPushButton::clicked, this, &MatchScreen::exportResultsRequested);
 }
 
 MatchScreen::~MatchScreen() = default;

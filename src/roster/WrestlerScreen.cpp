@@ -10,7 +10,6 @@
 #include "meet/TableView.h"
 #include "roster/SortArrowBar.h"
 #include "roster/WrestlerEditorFrame.h"
-#include "sheets/SheetActions.h"
 #include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
@@ -108,10 +107,7 @@ WrestlerScreen::WrestlerScreen(
     connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
     connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);
-    connect(weightsButton, &QPushButton::clicked, this, [this] {
-        if (updateWeightsFromSheet(this, meet_, dialogs_))
-            models_.refresh();
-    });
+    connect(weightsButton, &QPushButton::clicked, this, &WrestlerScreen::updateWeightsRequested);
 }
 
 void WrestlerScreen::load()

@@ -6,7 +6,6 @@
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "sheets/SheetActions.h"
 #include "shell/NamedControls.h"
 #include "shell/SpokenNames.h"
 #include "shell/UpDownButtons.h"
@@ -141,8 +140,8 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     connect(load, &QPushButton::clicked, this, &TeamScreen::loadRosters);
     connect(save, &QPushButton::clicked, this, &TeamScreen::saveList);
     connect(restoreButton, &QPushButton::clicked, this, &TeamScreen::restore);
-    connect(importButton, &QPushButton::clicked, this,
-        [this] { importRosterFromSheet(this, meet_, meet_.teamList.currentRow(), dialogs_); });
+    connect(
+        importButton, &QPushButton::clicked, this, [this] { emit importRosterRequested(meet_.teamList.currentRow()); });
 }
 
 void TeamScreen::loadTeamList()

@@ -29,6 +29,10 @@ public:
     bool bSheetSkills() const;
     QString matsText() const;
 
+signals:
+    // "Import Roster..." for the team in that row of the list.
+    void importRosterRequested(int teamRow);
+
 private:
     void showRow(int row);
     void addTeam();
