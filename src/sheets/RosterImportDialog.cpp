@@ -1,7 +1,7 @@
 #include "sheets/RosterImportDialog.h"
 
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
+#include "widgets/NamedControls.h"
 
 #include <QComboBox>
 #include <QDateEdit>

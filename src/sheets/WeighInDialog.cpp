@@ -1,7 +1,7 @@
 #include "sheets/WeighInDialog.h"
 
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
+#include "widgets/NamedControls.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
