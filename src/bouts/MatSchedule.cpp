@@ -1,5 +1,6 @@
 #include "bouts/MatSchedule.h"
 
+#include "history/StateCauses.h"
 #include "matching/PairingMeasures.h"
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
@@ -147,7 +148,7 @@ bool scheduleBouts(Meet& meet, const std::string& matsText, bool byWeight, Dialo
             table.setCell(line, static_cast<int>(c), bouts.cell(row, shownBoutColumns[c]));
         bouts.setCell(row, BoutColumn::Mat, std::to_string(mat));
     }
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, byWeight ? causes::scheduleByWeight : causes::schedule);
     return true;
 }
 

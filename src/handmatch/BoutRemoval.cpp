@@ -1,6 +1,7 @@
 #include "handmatch/BoutRemoval.h"
 
 #include "handmatch/BoutNumbers.h"
+#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
@@ -44,7 +45,7 @@ bool removeLast(Meet& meet, Dialogs& dialogs)
 bool removeLastBout(Meet& meet, Dialogs& dialogs)
 {
     const bool removed = removeLast(meet, dialogs);
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::removeLast);
     return removed;
 }
 

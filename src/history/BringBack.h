@@ -1,0 +1,35 @@
+#pragma once
+
+#include "history/KeptState.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvanda {
+
+class Dialogs;
+class MeetHistory;
+struct Meet;
+
+// The wrestlers, bouts and results the tables hold, as the history shows them.
+StateCounts countsOf(const Meet& meet);
+
+// Keeps the state whose restore file text is `text` in the meet folder's
+// history. A failure is told and changes nothing else: the meet goes on.
+void keepMeetState(const Meet& meet, std::string_view text, const std::string& cause, Dialogs& dialogs);
+
+// The time of day of a kept state, "10:42" or with seconds "10:42:07",
+// and before it the date ("2026-12-06 10:42") when that is not today.
+std::string clockText(std::time_t time, bool withSeconds);
+
+// Tells the director which kept files are damaged and were left out.
+void reportDamaged(const MeetHistory& history, const std::vector<std::string>& damaged, Dialogs& dialogs);
+
+// "Bring Back": asks, and on Yes makes the kept state the meet exactly as
+// "Restore" would with that file, and writes the restore file, so the step
+// is kept too. A state damaged since it was listed is told and changes
+// nothing. True when the meet was brought back.
+bool bringBack(Meet& meet, const MeetHistory& history, const KeptState& state, Dialogs& dialogs);
+
+} // namespace korvanda
