@@ -3,7 +3,6 @@
 #include "history/KeptState.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace korvanda {
@@ -11,13 +10,6 @@ namespace korvanda {
 class Dialogs;
 class MeetHistory;
 struct Meet;
-
-// The wrestlers, bouts and results the tables hold, as the history shows them.
-StateCounts countsOf(const Meet& meet);
-
-// Keeps the state whose restore file text is `text` in the meet folder's
-// history. A failure is told and changes nothing else: the meet goes on.
-void keepMeetState(const Meet& meet, std::string_view text, const std::string& cause, Dialogs& dialogs);
 
 // The time of day of a kept state, "10:42" or with seconds "10:42:07",
 // and before it the date ("2026-12-06 10:42") when that is not today.

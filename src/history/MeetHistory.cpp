@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <system_error>
 
 namespace korvanda {
@@ -76,6 +77,9 @@ std::optional<KeptState> MeetHistory::readHeader(const std::filesystem::path& fi
 bool MeetHistory::keep(std::string_view text, const StateCounts& counts, const std::string& cause, std::time_t time) const
 {
     const auto files = stateFiles();
+    // A name at the very end of the numbers, put there by something else, leaves no next one.
+    if (!files.empty() && files.front().first == std::numeric_limits<int>::max())
+        return false;
     const int number = files.empty() ? 1 : files.front().first + 1;
     if (!files.empty()) {
         // The newest state decides: an action that changed nothing, or a

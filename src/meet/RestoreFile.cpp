@@ -1,6 +1,6 @@
 #include "meet/RestoreFile.h"
 
-#include "history/BringBack.h"
+#include "history/KeepMeetState.h"
 #include "meet/Dialogs.h"
 #include "meet/TextFile.h"
 

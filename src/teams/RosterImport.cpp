@@ -1,6 +1,6 @@
 #include "teams/RosterImport.h"
 
-#include "history/BringBack.h"
+#include "history/KeepMeetState.h"
 #include "history/StateCauses.h"
 #include "matching/PairingMeasures.h"
 #include "meet/CsvRecord.h"
