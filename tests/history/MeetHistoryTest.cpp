@@ -51,7 +51,12 @@ TEST(MeetHistoryTest, BringsBackTheStateBeforeASecondMatchByteForByte)
             {}, dialogs);
     }
     ASSERT_TRUE(list.makeHandBout(meet, dialogs));
-    ResultEntry result { .boutNumber = "2", .points1 = "3", .points2 = "1", .winner = 1, .resultType = 5 };
+    ResultEntry result;
+    result.boutNumber = "2";
+    result.points1 = "3";
+    result.points2 = "1";
+    result.winner = 1;
+    result.resultType = ResultType::Decision;
     ASSERT_TRUE(acceptResult(meet, result, dialogs));
     const int bouts = meet.boutGrid.rowCount() - 1;
     // Write Files changes nothing, so no second copy of the same state.
