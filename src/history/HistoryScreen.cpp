@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -47,6 +48,8 @@ HistoryScreen::HistoryScreen(Meet& meet, Dialogs& dialogs, QWidget* parent)
     connect(list_, &QTreeWidget::itemActivated, this, &HistoryScreen::bringBackChosen);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { bringBack_->setEnabled(list_->currentItem()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Esc puts it away, as it does a message box.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HistoryScreen::showHistory()
