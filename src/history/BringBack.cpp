@@ -24,8 +24,8 @@ std::string clockText(std::time_t time, bool withSeconds)
     const std::tm then = *local;
     char text[40];
     const bool sameDay = then.tm_year == today.tm_year && then.tm_yday == today.tm_yday;
-    const char* format = sameDay ? (withSeconds ? "%H:%M:%S" : "%H:%M")
-                                 : (withSeconds ? "%Y-%m-%d %H:%M:%S" : "%Y-%m-%d %H:%M");
+    const char* format
+        = sameDay ? (withSeconds ? "%H:%M:%S" : "%H:%M") : (withSeconds ? "%Y-%m-%d %H:%M:%S" : "%Y-%m-%d %H:%M");
     return std::strftime(text, sizeof text, format, &then) ? text : "";
 }
 

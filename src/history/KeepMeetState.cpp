@@ -34,8 +34,8 @@ void keepMeetState(const Meet& meet, std::string_view text, const std::string& c
 {
     const MeetHistory history(meet.directory);
     if (!history.keep(text, countsOf(meet), cause, std::time(nullptr)))
-        dialogs.warn("Couldn't keep this state of the meet in " + history.folder().string()
-            + "; the restore file was written.");
+        dialogs.warn(
+            "Couldn't keep this state of the meet in " + history.folder().string() + "; the restore file was written.");
 }
 
 } // namespace korvanda

@@ -66,8 +66,7 @@ std::optional<std::string> packState(KeptState state, std::string_view text)
     std::string file = std::string(stateMark) + '\t' + std::string(layoutVersion) + '\t'
         + number(static_cast<long long>(state.time)) + '\t' + number(state.counts.wrestlers) + '\t'
         + number(state.counts.bouts) + '\t' + number(state.counts.results) + '\t' + number(text.size()) + '\t'
-        + number(textChecksum(text)) + '\t' + number(packed.size()) + '\t' + withoutFileBreakers(state.cause)
-        + "\r\n";
+        + number(textChecksum(text)) + '\t' + number(packed.size()) + '\t' + withoutFileBreakers(state.cause) + "\r\n";
     return file + packed;
 }
 

@@ -74,7 +74,8 @@ std::optional<KeptState> MeetHistory::readHeader(const std::filesystem::path& fi
     return state;
 }
 
-bool MeetHistory::keep(std::string_view text, const StateCounts& counts, const std::string& cause, std::time_t time) const
+bool MeetHistory::keep(
+    std::string_view text, const StateCounts& counts, const std::string& cause, std::time_t time) const
 {
     const auto files = stateFiles();
     // A name at the very end of the numbers, put there by something else, leaves no next one.

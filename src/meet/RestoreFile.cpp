@@ -196,8 +196,8 @@ bool restoreFromText(Meet& meet, std::string_view text, const std::string& name,
     int badLine = 0;
     auto tables = parseRestoreFile(text, &badLine);
     if (!tables) {
-        dialogs.warn(name + " is damaged or incomplete (line " + std::to_string(badLine)
-            + "); the meet was not changed.");
+        dialogs.warn(
+            name + " is damaged or incomplete (line " + std::to_string(badLine) + "); the meet was not changed.");
         return false;
     }
     replaceKeepingCurrentRow(meet.teamList, std::move(tables->teamList));

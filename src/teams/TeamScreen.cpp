@@ -1,7 +1,7 @@
 #include "teams/TeamScreen.h"
 
-#include "history/StateCauses.h"
 #include "history/HistoryScreen.h"
+#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"

@@ -1,8 +1,8 @@
+#include "history/MeetHistory.h"
 #include "bouts/ResultEntry.h"
 #include "bouts/WriteFiles.h"
 #include "handmatch/HandMatchList.h"
 #include "history/BringBack.h"
-#include "history/MeetHistory.h"
 #include "matching/MatchCommand.h"
 #include "meet/RestoreFile.h"
 #include "support/FakeDialogs.h"
@@ -47,8 +47,8 @@ TEST(MeetHistoryTest, BringsBackTheStateBeforeASecondMatchByteForByte)
     for (int row : { 1, 2 }) {
         const Table& r = meet.roster;
         list.selectRow(row);
-        list.pickWrestler(meet, { r.cell(row, 0), r.cell(row, 1), r.cell(row, 2), r.cell(row, 3), r.cell(row, 4), true },
-            {}, dialogs);
+        list.pickWrestler(meet,
+            { r.cell(row, 0), r.cell(row, 1), r.cell(row, 2), r.cell(row, 3), r.cell(row, 4), true }, {}, dialogs);
     }
     ASSERT_TRUE(list.makeHandBout(meet, dialogs));
     ResultEntry result;
