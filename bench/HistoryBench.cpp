@@ -11,7 +11,7 @@
 #include "bouts/ResultEntry.h"
 #include "bouts/WriteFiles.h"
 #include "handmatch/BoutRemoval.h"
-#include "history/MeetHistory.h"
+#include "meet/MeetHistory.h"
 #include "matching/MatchCommand.h"
 #include "matching/MatchSettings.h"
 #include "meet/Meet.h"

@@ -3,7 +3,7 @@
 // gives either nothing or a text that keeping again adds no copy of.
 #include "FuzzSupport.h"
 
-#include "history/MeetHistory.h"
+#include "meet/MeetHistory.h"
 
 #include <string>
 

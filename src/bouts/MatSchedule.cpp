@@ -1,10 +1,10 @@
 #include "bouts/MatSchedule.h"
 
-#include "history/StateCauses.h"
 #include "matching/PairingMeasures.h"
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 #include <optional>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "bouts/ResultEntry.h"
 
 #include "handmatch/BoutNumbers.h"
-#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <cstdlib>

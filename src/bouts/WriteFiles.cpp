@@ -1,8 +1,8 @@
 #include "bouts/WriteFiles.h"
 
-#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <string>

@@ -1,11 +1,11 @@
 #include "handmatch/HandMatchList.h"
 
 #include "handmatch/BoutNumbers.h"
-#include "history/StateCauses.h"
 #include "matching/PairingMeasures.h"
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <optional>

@@ -1,10 +1,10 @@
 #include "history/BringBack.h"
 
-#include "history/MeetHistory.h"
-#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
+#include "meet/MeetHistory.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 #include <ctime>
 

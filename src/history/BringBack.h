@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/KeptState.h"
+#include "meet/KeptState.h"
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 #include "history/BringBack.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/NamedControls.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/MeetHistory.h"
+#include "meet/MeetHistory.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 #include "matching/MatchCommand.h"
 
-#include "history/StateCauses.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 namespace korvanda {
 

@@ -1,7 +1,7 @@
 #include "meet/RestoreFile.h"
 
-#include "history/KeepMeetState.h"
 #include "meet/Dialogs.h"
+#include "meet/KeepMeetState.h"
 #include "meet/TextFile.h"
 
 #include <algorithm>

@@ -1,12 +1,12 @@
 #include "teams/RosterImport.h"
 
-#include "history/KeepMeetState.h"
-#include "history/StateCauses.h"
 #include "matching/PairingMeasures.h"
 #include "meet/CsvRecord.h"
 #include "meet/Dialogs.h"
+#include "meet/KeepMeetState.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 #include "teams/TeamFiles.h"
 

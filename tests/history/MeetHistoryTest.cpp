@@ -1,4 +1,4 @@
-#include "history/MeetHistory.h"
+#include "meet/MeetHistory.h"
 #include "bouts/ResultEntry.h"
 #include "bouts/WriteFiles.h"
 #include "handmatch/HandMatchList.h"

@@ -1,4 +1,4 @@
-#include "history/StateCauses.h"
+#include "meet/StateCauses.h"
 
 namespace korvanda::causes {
 

@@ -1,4 +1,4 @@
-#include "history/KeptState.h"
+#include "meet/KeptState.h"
 
 #include "meet/TextFile.h"
 

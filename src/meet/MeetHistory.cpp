@@ -1,4 +1,4 @@
-#include "history/MeetHistory.h"
+#include "meet/MeetHistory.h"
 
 #include "meet/TextFile.h"
 

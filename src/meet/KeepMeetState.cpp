@@ -1,8 +1,8 @@
-#include "history/KeepMeetState.h"
+#include "meet/KeepMeetState.h"
 
-#include "history/MeetHistory.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
+#include "meet/MeetHistory.h"
 
 #include <ctime>
 
