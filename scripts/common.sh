@@ -29,7 +29,7 @@ cache_launcher() {
 }
 
 build_all() {
-    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils \
+    install_missing cmake g++ make ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils \
         pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
     # The accessibility audit runs the real program on a virtual display
     # with its own session bus and reads it as a screen reader would.
@@ -44,7 +44,7 @@ build_all() {
 # so the test fails. Qt itself is not instrumented. Targets may be named
 # to build only those.
 build_sanitized() {
-    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev fonts-dejavu-core \
+    install_missing cmake g++ make ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev fonts-dejavu-core \
         pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
     # Unoptimised, with line numbers only: the build is the slow part, the
     # tests run in seconds all the same.

@@ -9,6 +9,7 @@ class QLineEdit;
 namespace korvanda {
 
 class Dialogs;
+class HistoryScreen;
 class TableModels;
 class TableView;
 struct Meet;
@@ -56,6 +57,7 @@ private:
     QCheckBox* bListSkills_;
     QCheckBox* bSheetSkills_;
     QLineEdit* numMats_;
+    HistoryScreen* history_;
 };
 
 } // namespace korvanda

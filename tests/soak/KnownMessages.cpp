@@ -21,6 +21,11 @@ const char* const messagePatterns[] = {
     R"(.* is duplicated and could not be added\. Continue\? )",
     R"(.+\.Csv is one of the meet's own files, not a team's data file; that team's wrestlers were not loaded\.)",
     R"(Couldn't read .+\.Csv; that team's wrestlers were not loaded\.)",
+    // The meet's history
+    R"(Couldn't keep this state of the meet in .+; the restore file was written\.)",
+    R"(These kept states in .+ are damaged and were skipped: \d+\.Kvs(, \d+\.Kvs)*\.)",
+    R"(Bring back the meet as it was at [-\d: ?]+ \(after .*\)\?)",
+    R"(.+\.Kvs is damaged; the meet was not changed\.)",
     // Wrestler editor
     R"(Bad (age|weight|skill) value\.)",
     R"(Error in wrestler data; correct and retry\.)",

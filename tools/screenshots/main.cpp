@@ -227,6 +227,12 @@ int main(int argc, char* argv[])
                 shell.showBoard();
                 return shell.boardScreen();
             } },
+        { "history.png",
+            [&]() -> QWidget& {
+                shell.showWindow(WindowKind::Team);
+                click(team, "HistoryButton");
+                return *team.findChild<QWidget*>(QStringLiteral("HistoryScreen"));
+            } },
         { "quillon.png",
             [&]() -> QWidget& {
                 QFile::copy(scratch.filePath(QStringLiteral("BoutSheets.Txt")),
