@@ -29,7 +29,8 @@ cache_launcher() {
 }
 
 build_all() {
-    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
+    install_missing cmake g++ make ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils \
+        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
     # The accessibility audit runs the real program on a virtual display
     # with its own session bus and reads it as a screen reader would.
     install_missing xvfb xauth dbus-daemon at-spi2-core python3-pyatspi matchbox-window-manager
@@ -43,7 +44,8 @@ build_all() {
 # so the test fails. Qt itself is not instrumented. Targets may be named
 # to build only those.
 build_sanitized() {
-    install_missing cmake g++ make ccache qt6-base-dev libgtest-dev libgmock-dev fonts-dejavu-core
+    install_missing cmake g++ make ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev fonts-dejavu-core \
+        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
     # Unoptimised, with line numbers only: the build is the slow part, the
     # tests run in seconds all the same.
     local flags="-O0 -g1 -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer"

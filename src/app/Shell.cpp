@@ -10,6 +10,7 @@
 #include "meetcheck/CheckScreen.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "roster/WrestlerScreen.h"
+#include "sheets/SheetActions.h"
 #include "teams/TeamScreen.h"
 #include "widgets/SettingsControls.h"
 
@@ -45,6 +46,15 @@ void Shell::loadWindows()
     check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
+    // Spreadsheets in and out, each from the window that offers it.
+    connect(team_.get(), &TeamScreen::importRosterRequested, this,
+        [this](int teamRow) { importRosterFromSheet(team_.get(), meet_, teamRow, dialogs_); });
+    connect(wrestler_.get(), &WrestlerScreen::updateWeightsRequested, this, [this] {
+        if (updateWeightsFromSheet(wrestler_.get(), meet_, dialogs_))
+            models_->refresh();
+    });
+    connect(match_.get(), &MatchScreen::exportResultsRequested, this,
+        [this] { exportResultsToWorkbook(match_.get(), meet_, dialogs_); });
     closeStepWindows_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));

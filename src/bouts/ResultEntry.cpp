@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <cstdlib>
@@ -110,7 +111,7 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
     return bout;
 }
 
-bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
+bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause)
 {
     if (entry.winner != 1 && entry.winner != 2)
         entry.winner = 0;
@@ -181,7 +182,7 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
         bouts.setCell(bout, BoutColumn::Winner2, entry.winner == 2 || bothSides ? code : std::string());
         entry = ResultEntry {};
     }
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, cause.empty() ? causes::acceptBout(bout) : cause);
     return !rejected;
 }
 

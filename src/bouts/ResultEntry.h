@@ -56,7 +56,9 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
 // number names a bout the restore file is saved, stored or not. Double
 // quotes, tabs and line ends typed into the points boxes are dropped first,
 // since no file of the meet can carry them.
-// True when the result was stored.
-bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs);
+// The meet's history keeps the state as caused by `cause`, by default
+// "Accept bout N" (a scoring table names its mat). True when the result
+// was stored.
+bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
 
 } // namespace korvanda

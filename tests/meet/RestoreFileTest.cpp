@@ -49,7 +49,7 @@ TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
     meet.directory = dir.path();
     meet.roster.setCell(2, 0, "Ada \"Rock\" Brun");
     FakeDialogs dialogs;
-    ASSERT_TRUE(saveRestoreFile(meet, dialogs));
+    ASSERT_TRUE(saveRestoreFile(meet, dialogs, "Save List"));
 
     Meet fresh;
     fresh.directory = dir.path();

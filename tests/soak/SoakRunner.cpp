@@ -504,6 +504,7 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
         { 76, { "click WriteFilesButton" } },
         { 80, { "click SaveButton" } },
         { 84, { "click RestoreButton" } },
+        { 86, { "click HistoryButton; row HistoryList; click BringBackButton" } },
         { 91,
             { "click RefreshButton; click WriteReportButton", "click RefreshButton; double ShortGrid",
                 "click RefreshButton; row ShortGrid; click ToHandMatchButton",
@@ -778,6 +779,9 @@ void SoakRunner::followFlow(const SoakAction& action, bool changed, bool restore
         boutsRelaxed_ = false;
     if (restored)
         boutsRelaxed_ = restoreFileRelaxed_;
+    // A state brought back from the history may come from a time its names were changed.
+    if (changed && target.starts_with("HistoryScreen"))
+        boutsRelaxed_ = true;
     if (boutsMayDisagree(meet()))
         boutsRelaxed_ = true;
     // A wrestler added from the editor while it showed another's bouts gets
