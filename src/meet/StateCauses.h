@@ -23,5 +23,6 @@ inline const std::string saveList = "Save List";
 inline const std::string schedule = "Schedule";
 inline const std::string scheduleByWeight = "Schedule by Weight";
 inline const std::string writeFiles = "Write Files";
+inline const std::string updateWeights = "Update Weights";
 
 } // namespace korvanda::causes

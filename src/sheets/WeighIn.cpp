@@ -3,6 +3,7 @@
 #include "matching/PairingMeasures.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "sheets/SheetText.h"
 #include "sheets/SheetWrestlers.h"
 
@@ -60,7 +61,7 @@ int applyWeighIn(Meet& meet, const std::vector<WeighInRow>& rows, Dialogs& dialo
     }
     if (written > 0) {
         meet.rostersChanged = true;
-        saveRestoreFile(meet, dialogs);
+        saveRestoreFile(meet, dialogs, causes::updateWeights);
     }
     return written;
 }
