@@ -112,6 +112,11 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
 
 bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
 {
+    return storeResult(meet, entry, dialogs).stored;
+}
+
+AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
+{
     if (entry.winner != 1 && entry.winner != 2)
         entry.winner = 0;
     if (entry.resultType < ResultType::None || entry.resultType > ResultType::Scratch)
@@ -131,12 +136,12 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
     }
     if (!isNumber(entry.boutNumber)) {
         dialogs.inform("Bout number is blank");
-        return false;
+        return {};
     }
     const int bout = boutRowOf(meet.boutGrid, entry.boutNumber);
     if (bout == 0) {
         dialogs.inform("Bad bout number. Correct and retry.");
-        return false;
+        return {};
     }
 
     bool rejected = false;
@@ -181,8 +186,8 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
         bouts.setCell(bout, BoutColumn::Winner2, entry.winner == 2 || bothSides ? code : std::string());
         entry = ResultEntry {};
     }
-    saveRestoreFile(meet, dialogs);
-    return !rejected;
+    const bool saved = saveRestoreFile(meet, dialogs);
+    return { !rejected, saved };
 }
 
 } // namespace korvanda
