@@ -6,6 +6,7 @@
 #include "meet/TableModels.h"
 #include "meetcheck/CheckScreen.h"
 #include "meetcheck/MatBoardScreen.h"
+#include "network/NetworkScreen.h"
 #include "roster/WrestlerScreen.h"
 #include "shell/AboutScreen.h"
 #include "shell/CloseStep.h"
@@ -41,8 +42,9 @@ void Shell::loadWindows()
     wrestler_->load();
     check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
+    network_ = std::make_unique<NetworkScreen>(meet_, *models_, dialogs_, *team_, *check_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
-    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
+    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
     for (auto* window : loadOrder_) {
@@ -76,6 +78,8 @@ WorkingWindow& Shell::window(WindowKind kind)
         return *match_;
     case WindowKind::Check:
         return *check_;
+    case WindowKind::Network:
+        return *network_;
     case WindowKind::Mat:
         break;
     }
@@ -85,9 +89,7 @@ WorkingWindow& Shell::window(WindowKind kind)
 void Shell::showWindow(WindowKind kind)
 {
     WorkingWindow& chosen = window(kind);
-    for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
-             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
-             static_cast<WorkingWindow*>(check_.get()) }) {
+    for (auto* w : loadOrder_) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -138,6 +140,8 @@ bool Shell::closeBeforeSwitch()
 
 void Shell::hideAll()
 {
+    // The phones lose this meet with its windows.
+    network_->stopServing();
     for (auto* window : loadOrder_)
         window->hide();
     if (about_)

@@ -17,6 +17,7 @@ class CheckScreen;
 class MatBoardScreen;
 class Dialogs;
 class MatchScreen;
+class NetworkScreen;
 class ScheduleScreen;
 class TableModels;
 class TeamScreen;
@@ -54,6 +55,7 @@ public:
     ScheduleScreen& scheduleScreen() { return *schedule_; }
     CheckScreen& checkScreen() { return *check_; }
     MatBoardScreen& boardScreen() { return *board_; }
+    NetworkScreen& networkScreen() { return *network_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
 
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<WrestlerScreen> wrestler_;
     std::unique_ptr<CheckScreen> check_;
     std::unique_ptr<MatBoardScreen> board_;
+    std::unique_ptr<NetworkScreen> network_;
     QPointer<AboutScreen> about_;
     std::vector<WorkingWindow*> loadOrder_;
     std::set<WorkingWindow*> closeStepDone_;
