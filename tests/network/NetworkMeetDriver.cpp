@@ -3,6 +3,8 @@
 // test can play the phones. Lines on standard input play the director:
 //   accept BOUT WINNER TYPE POINTS1 POINTS2   ("-" for a blank points box)
 //   newcodes
+//   hold, release      (a message box open at the laptop, and closed again:
+//                       results from phones wait while it is open)
 //   quit
 // Every message box's text goes to standard output; questions get Yes.
 #include "bouts/MatchScreen.h"
@@ -19,6 +21,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QSpinBox>
 
@@ -71,6 +75,8 @@ void printCodes(NetworkScreen& network)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // No window of the meet is shown; closing the held message must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setOrganizationName(QStringLiteral("Korvanda"));
     QApplication::setApplicationName(QStringLiteral("Korvanda"));
     if (argc != 4) {
@@ -93,6 +99,7 @@ int main(int argc, char* argv[])
     printCodes(network);
     std::cout << "serving " << network.port() << std::endl;
 
+    QPointer<QMessageBox> held;
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         std::string line;
@@ -106,7 +113,14 @@ int main(int argc, char* argv[])
         words >> command;
         if (command == "accept")
             accept(shell.matchScreen(), words);
-        else if (command == "newcodes") {
+        else if (command == "hold") {
+            held = new QMessageBox(QMessageBox::Information, QStringLiteral("Korvanda"), QStringLiteral("Held"));
+            held->setWindowModality(Qt::ApplicationModal);
+            held->show();
+        } else if (command == "release" && held) {
+            held->close();
+            delete held;
+        } else if (command == "newcodes") {
             network.findChild<QAbstractButton*>(QStringLiteral("NewCodesButton"))->click();
             printCodes(network);
         }
