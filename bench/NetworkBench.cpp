@@ -127,7 +127,7 @@ void scorer(int port, std::string token, std::vector<std::pair<int, std::string>
     const httplib::Headers headers { { "X-Scorer-Token", token } };
     for (std::size_t k = 0; k < bouts.size() && Clock::now() < end; ++k) {
         const auto next = Clock::now() + std::chrono::seconds(1);
-        const std::string body = "{\"id\":\"bench-" + std::to_string(bouts[k].first) + "\",\"bout\":"
+        const std::string body = "{\"id\":\"bench-result-" + std::to_string(bouts[k].first) + "\",\"bout\":"
             + std::to_string(bouts[k].first) + "," + bouts[k].second
             + ",\"winner\":1,\"type\":5,\"points1\":\"5\",\"points2\":\"2\"}";
         for (int send = 0; send < 2; ++send) {
@@ -135,6 +135,7 @@ void scorer(int port, std::string token, std::vector<std::pair<int, std::string>
             const auto answer = phone.Post("/api/result", headers, body, "application/json");
             times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - asked).count());
             if (!answer || answer->status != 200) {
+                std::fprintf(stderr, "scorer: %d %s\n", answer ? answer->status : -1, answer ? answer->body.c_str() : "no answer");
                 ++(answer && answer->status == 429 ? load : fail);
                 continue;
             }
