@@ -4,11 +4,14 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <cctype>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -193,7 +196,15 @@ bool NetworkServer::start(int port, std::string& error)
             + " is in use by another program or not allowed. Choose another port and start again.";
         return false;
     }
-    listener->thread = std::thread([&server] { server.listen_after_bind(); });
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    listener->thread = std::thread([&server, ended] {
+        server.listen_after_bind();
+        *ended = true;
+    });
+    // The library ignores a stop that comes before it listens, so a start
+    // returns only once it does.
+    while (!server.is_running() && !*ended)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     listener_ = std::move(listener);
     return true;
 }
