@@ -104,6 +104,8 @@ NetworkScreen::NetworkScreen(Meet& meet, TableModels& models, Dialogs& dialogs, 
     , handler_(std::make_unique<RequestHandler>([this](const PhoneResult& result) { return storeFromPhone(result); }))
     , server_(std::make_unique<NetworkServer>(*handler_))
     , addressSource_(laptopAddresses)
+    , dialogChoices_(std::make_unique<DialogPrintChoices>())
+    , printChoices_(dialogChoices_.get())
 {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -448,9 +450,8 @@ void NetworkScreen::printCards()
 void NetworkScreen::exportCards()
 {
     ensureCodes();
-    DialogPrintChoices choices;
     const auto suggested = meet_.directory / "MatCards.pdf";
-    const QString file = choices.choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));
+    const QString file = printChoices_->choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));
     if (file.isEmpty())
         return;
     if (!MatCards(*handler_->codes(), firstAddress()).writePdf(std::filesystem::path(file.toStdU16String())))

@@ -26,6 +26,7 @@ namespace korvanda {
 class CheckScreen;
 class Dialogs;
 class NetworkServer;
+class PrintChoices;
 class TableModels;
 class TeamScreen;
 struct Meet;
@@ -54,6 +55,8 @@ public:
     void setAddressSource(std::function<QStringList()> source);
     // Takes in what the server's threads have seen: devices and log.
     void takeNews();
+    // Where an exported card file goes is asked through these; tests answer.
+    void setPrintChoices(PrintChoices& choices) { printChoices_ = &choices; }
 
 private:
     PhoneAnswer storeFromPhone(const PhoneResult& result);
@@ -90,6 +93,8 @@ private:
     std::deque<std::shared_ptr<Waiting>> waiting_;
     std::function<QStringList()> addressSource_;
     QStringList addresses_;
+    std::unique_ptr<PrintChoices> dialogChoices_;
+    PrintChoices* printChoices_;
 
     QPushButton* start_;
     QPushButton* stop_;
