@@ -99,12 +99,17 @@ public:
         ++count;
         return true;
     }
-    void leave(const std::string& address)
-    {
-        const std::lock_guard lock(mutex_);
-        if (--counts_[address] <= 0)
-            counts_.erase(address);
-    }
+    // Leaves when the answer is done, however it ends.
+    struct Left {
+        AddressCount& count;
+        const std::string& address;
+        ~Left()
+        {
+            const std::lock_guard lock(count.mutex_);
+            if (--count.counts_[address] <= 0)
+                count.counts_.erase(address);
+        }
+    };
 
 private:
     std::mutex mutex_;
@@ -173,6 +178,7 @@ bool NetworkServer::start(int port, std::string& error)
                 "application/json; charset=utf-8");
             return;
         }
+        const AddressCount::Left left { inFlight, request.remote_addr };
         WebRequest asked { request.method, request.path, {}, request.body, request.remote_addr };
         for (const auto& [name, value] : request.headers)
             asked.headers.emplace(lowerCase(name), value);
@@ -183,7 +189,6 @@ bool NetworkServer::start(int port, std::string& error)
                 response.set_header(name.c_str(), value);
         if (given.status != 304)
             response.set_content(given.body, given.contentType.c_str());
-        inFlight.leave(request.remote_addr);
     };
     server.Get(".*", answer);
     server.Post(".*", answer);
