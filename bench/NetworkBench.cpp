@@ -118,8 +118,8 @@ void spectators(int port, int first, int count, int all, Clock::time_point end, 
     tally.add(times, load, fail);
 }
 
-void scorer(int port, std::string token, std::vector<std::pair<int, std::string>> bouts, Clock::time_point end,
-    Tally& tally)
+void scorer(
+    int port, std::string token, std::vector<std::pair<int, std::string>> bouts, Clock::time_point end, Tally& tally)
 {
     std::vector<double> times;
     long load = 0, fail = 0, stored = 0, again = 0;
@@ -127,15 +127,16 @@ void scorer(int port, std::string token, std::vector<std::pair<int, std::string>
     const httplib::Headers headers { { "X-Scorer-Token", token } };
     for (std::size_t k = 0; k < bouts.size() && Clock::now() < end; ++k) {
         const auto next = Clock::now() + std::chrono::seconds(1);
-        const std::string body = "{\"id\":\"bench-result-" + std::to_string(bouts[k].first) + "\",\"bout\":"
-            + std::to_string(bouts[k].first) + "," + bouts[k].second
+        const std::string body = "{\"id\":\"bench-result-" + std::to_string(bouts[k].first)
+            + "\",\"bout\":" + std::to_string(bouts[k].first) + "," + bouts[k].second
             + ",\"winner\":1,\"type\":5,\"points1\":\"5\",\"points2\":\"2\"}";
         for (int send = 0; send < 2; ++send) {
             const auto asked = Clock::now();
             const auto answer = phone.Post("/api/result", headers, body, "application/json");
             times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - asked).count());
             if (!answer || answer->status != 200) {
-                std::fprintf(stderr, "scorer: %d %s\n", answer ? answer->status : -1, answer ? answer->body.c_str() : "no answer");
+                std::fprintf(stderr, "scorer: %d %s\n", answer ? answer->status : -1,
+                    answer ? answer->body.c_str() : "no answer");
                 ++(answer && answer->status == 429 ? load : fail);
                 continue;
             }
@@ -190,17 +191,15 @@ int main(int argc, char* argv[])
     for (const auto& [mat, rows] : boutsByMat(bouts))
         for (const int row : rows)
             matBouts[static_cast<std::size_t>(mat - 1)].push_back({ row,
-                "\"red\":\"" + bouts.cell(row, BoutColumn::Name1) + "\",\"green\":\"" + bouts.cell(row, BoutColumn::Name2)
-                    + "\"" });
+                "\"red\":\"" + bouts.cell(row, BoutColumn::Name1) + "\",\"green\":\""
+                    + bouts.cell(row, BoutColumn::Name2) + "\"" });
 
     // The window thread's stalls: how late a 5 ms tick comes.
     QElapsedTimer sinceTick;
     qint64 longestStall = 0;
     QTimer tick;
     tick.setInterval(5);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longestStall = std::max(longestStall, sinceTick.restart() - 5);
-    });
+    QObject::connect(&tick, &QTimer::timeout, [&] { longestStall = std::max(longestStall, sinceTick.restart() - 5); });
     sinceTick.start();
     tick.start();
 
@@ -209,8 +208,8 @@ int main(int argc, char* argv[])
     std::vector<std::thread> phones;
     constexpr int spectatorCount = 300, spectatorThreads = 30;
     for (int t = 0; t < spectatorThreads; ++t)
-        phones.emplace_back(spectators, port, t * 10, spectatorCount / spectatorThreads, spectatorCount, end,
-            std::ref(tally));
+        phones.emplace_back(
+            spectators, port, t * 10, spectatorCount / spectatorThreads, spectatorCount, end, std::ref(tally));
     for (int mat = 1; mat <= 6; ++mat) {
         const QString link = network.findChild<QLabel*>(QStringLiteral("ScorerLinkLabel%1").arg(mat))->text();
         phones.emplace_back(scorer, port, link.section(QStringLiteral("#t="), 1).toStdString(),

@@ -26,10 +26,8 @@ json side(const Table& bouts, int row, int nameColumn, int teamColumn, int point
 json boutJson(const Table& bouts, int row)
 {
     return json { { "bout", latin1ToUtf8(trimmed(bouts.cell(row, BoutColumn::Bout))) },
-        { "red",
-            side(bouts, row, BoutColumn::Name1, BoutColumn::Team1, BoutColumn::Points1, BoutColumn::Winner1) },
-        { "green",
-            side(bouts, row, BoutColumn::Name2, BoutColumn::Team2, BoutColumn::Points2, BoutColumn::Winner2) },
+        { "red", side(bouts, row, BoutColumn::Name1, BoutColumn::Team1, BoutColumn::Points1, BoutColumn::Winner1) },
+        { "green", side(bouts, row, BoutColumn::Name2, BoutColumn::Team2, BoutColumn::Points2, BoutColumn::Winner2) },
         { "done", hasResult(bouts, row) } };
 }
 

@@ -350,7 +350,8 @@ void NetworkScreen::ensureCodes()
     if (codes.mats.empty()) {
         const QSettings settings = programSettings();
         for (int mat = 1; mat <= 6; ++mat) {
-            const QString token = settings.value(settingKey(folder_, QStringLiteral("mat%1/token").arg(mat))).toString();
+            const QString token
+                = settings.value(settingKey(folder_, QStringLiteral("mat%1/token").arg(mat))).toString();
             const QString pin = settings.value(settingKey(folder_, QStringLiteral("mat%1/pin").arg(mat))).toString();
             if (token.size() != 32 || pin.size() != 6)
                 break;
@@ -377,8 +378,10 @@ void NetworkScreen::saveCodes()
 {
     QSettings settings = programSettings();
     for (const MatCode& code : handler_->codes()->mats) {
-        settings.setValue(settingKey(folder_, QStringLiteral("mat%1/token").arg(code.mat)), QString::fromLatin1(code.token));
-        settings.setValue(settingKey(folder_, QStringLiteral("mat%1/pin").arg(code.mat)), QString::fromLatin1(code.pin));
+        settings.setValue(
+            settingKey(folder_, QStringLiteral("mat%1/token").arg(code.mat)), QString::fromLatin1(code.token));
+        settings.setValue(
+            settingKey(folder_, QStringLiteral("mat%1/pin").arg(code.mat)), QString::fromLatin1(code.pin));
     }
 }
 
@@ -486,7 +489,8 @@ void NetworkScreen::appendLog(const std::vector<NetworkLogEntry>& entries)
     // Kept beside the meet's files, so a disputed bout can be looked up
     // after the meet.
     QFile file(QString::fromStdU16String((meet_.directory / logFileName).u16string()));
-    if (!file.open(QIODevice::Append) || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
+    if (!file.open(QIODevice::Append)
+        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
         status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(logFileName)));
 }
 

@@ -40,8 +40,8 @@ struct Meet;
 class NetworkScreen : public WorkingWindow {
     Q_OBJECT
 public:
-    NetworkScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teams,
-        const CheckScreen& check, QWidget* parent = nullptr);
+    NetworkScreen(Meet& meet, TableModels& models, Dialogs& dialogs, const TeamScreen& teams, const CheckScreen& check,
+        QWidget* parent = nullptr);
     ~NetworkScreen() override;
 
     // "Start" and "Stop". Starting reports a port in use by name.

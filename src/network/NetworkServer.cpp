@@ -170,26 +170,26 @@ bool NetworkServer::start(int port, std::string& error)
     for (const auto& [name, value] : protectionHeaders())
         protections.emplace(name, value);
     server.set_default_headers(protections);
-    const auto answer = [this, &inFlight = listener->inFlight](
-                            const httplib::Request& request, httplib::Response& response) {
-        if (!inFlight.enter(request.remote_addr, limits_.requestsPerAddress)) {
-            response.status = 429;
-            response.set_content("{\"message\":\"Too many requests from this device at once.\"}",
-                "application/json; charset=utf-8");
-            return;
-        }
-        const AddressCount::Left left { inFlight, request.remote_addr };
-        WebRequest asked { request.method, request.path, {}, request.body, request.remote_addr };
-        for (const auto& [name, value] : request.headers)
-            asked.headers.emplace(lowerCase(name), value);
-        const WebAnswer given = handler_.handle(asked);
-        response.status = given.status;
-        for (const auto& [name, value] : given.headers)
-            if (!response.has_header(name.c_str()))
-                response.set_header(name.c_str(), value);
-        if (given.status != 304)
-            response.set_content(given.body, given.contentType.c_str());
-    };
+    const auto answer
+        = [this, &inFlight = listener->inFlight](const httplib::Request& request, httplib::Response& response) {
+              if (!inFlight.enter(request.remote_addr, limits_.requestsPerAddress)) {
+                  response.status = 429;
+                  response.set_content("{\"message\":\"Too many requests from this device at once.\"}",
+                      "application/json; charset=utf-8");
+                  return;
+              }
+              const AddressCount::Left left { inFlight, request.remote_addr };
+              WebRequest asked { request.method, request.path, {}, request.body, request.remote_addr };
+              for (const auto& [name, value] : request.headers)
+                  asked.headers.emplace(lowerCase(name), value);
+              const WebAnswer given = handler_.handle(asked);
+              response.status = given.status;
+              for (const auto& [name, value] : given.headers)
+                  if (!response.has_header(name.c_str()))
+                      response.set_header(name.c_str(), value);
+              if (given.status != 304)
+                  response.set_content(given.body, given.contentType.c_str());
+          };
     server.Get(".*", answer);
     server.Post(".*", answer);
     server.Put(".*", answer);

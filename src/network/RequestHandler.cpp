@@ -22,12 +22,12 @@ const char* const unreadable = "The result could not be read. Reload the page.";
 const std::vector<std::pair<std::string, std::string>>& protectionHeaders()
 {
     static const std::vector<std::pair<std::string, std::string>> headers {
-    { "Content-Security-Policy",
-        "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; connect-src 'self'; "
-        "base-uri 'none'; form-action 'none'; frame-ancestors 'none'" },
-    { "X-Content-Type-Options", "nosniff" },
-    { "Referrer-Policy", "no-referrer" },
-    { "X-Frame-Options", "DENY" },
+        { "Content-Security-Policy",
+            "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; connect-src 'self'; "
+            "base-uri 'none'; form-action 'none'; frame-ancestors 'none'" },
+        { "X-Content-Type-Options", "nosniff" },
+        { "Referrer-Policy", "no-referrer" },
+        { "X-Frame-Options", "DENY" },
         { "Cross-Origin-Resource-Policy", "same-origin" },
     };
     return headers;
@@ -183,7 +183,8 @@ WebAnswer RequestHandler::meetData(const WebRequest& request) const
     const std::string tag = "\"v" + std::to_string(snapshot->version) + "\"";
     if (header(request, "if-none-match") == tag)
         return { 304, "", "", { { "ETag", tag }, { "Cache-Control", "no-cache" } } };
-    return { 200, "application/json; charset=utf-8", snapshot->meetJson, { { "ETag", tag }, { "Cache-Control", "no-cache" } } };
+    return { 200, "application/json; charset=utf-8", snapshot->meetJson,
+        { { "ETag", tag }, { "Cache-Control", "no-cache" } } };
 }
 
 bool RequestHandler::pinLocked(const std::string& address)
@@ -199,8 +200,9 @@ void RequestHandler::pinFailed(const std::string& address)
     const auto now = clock_();
     const std::lock_guard lock(mutex_);
     if (pinTries_.size() > 10000)
-        std::erase_if(pinTries_, [&](const auto& entry) { return entry.second.lockedUntil <= now
-                                                                && now - entry.second.since > std::chrono::minutes(1); });
+        std::erase_if(pinTries_, [&](const auto& entry) {
+            return entry.second.lockedUntil <= now && now - entry.second.since > std::chrono::minutes(1);
+        });
     PinTries& tries = pinTries_[address];
     if (now - tries.since > std::chrono::minutes(1)) {
         tries.since = now;

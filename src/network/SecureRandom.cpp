@@ -4,6 +4,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <bcrypt.h>
 #else
 #include <cerrno>
@@ -16,8 +17,8 @@ std::string secureRandomBytes(std::size_t count)
 {
     std::string bytes(count, '\0');
 #ifdef _WIN32
-    const NTSTATUS status = BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(bytes.data()),
-        static_cast<ULONG>(count), BCRYPT_USE_SYSTEM_PREFERRED_RNG);
+    const NTSTATUS status = BCryptGenRandom(
+        nullptr, reinterpret_cast<PUCHAR>(bytes.data()), static_cast<ULONG>(count), BCRYPT_USE_SYSTEM_PREFERRED_RNG);
     if (status != 0)
         throw std::runtime_error("The system's random source could not be read.");
 #else

@@ -33,7 +33,8 @@ class NetworkScreenTest : public QObject {
         NetworkScreen& network() { return shell.networkScreen(); }
         template <class T> T* child(const QString& name) { return network().findChild<T*>(name); }
 
-        Meet meet = meetWith({}, { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 1, "Cy", "LIO", "Dee", "TIG") });
+        Meet meet
+            = meetWith({}, { boutRow(1, 1, "Ann", "TIG", "Bo", "LIO"), boutRow(2, 1, "Cy", "LIO", "Dee", "TIG") });
         FakeDialogs dialogs;
         Shell shell { meet, dialogs };
     };

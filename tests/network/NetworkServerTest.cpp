@@ -29,7 +29,8 @@ TEST(NetworkServerTest, ListensOnlyWhileStartedAndNamesAPortInUse)
 
     NetworkServer second(handler);
     EXPECT_FALSE(second.start(port, error));
-    EXPECT_EQ(error, "Port " + std::to_string(port)
+    EXPECT_EQ(error,
+        "Port " + std::to_string(port)
             + " is in use by another program or not allowed. Choose another port and start again.");
 
     server.stop();

@@ -60,12 +60,12 @@ std::string header(const WebAnswer& answer, const std::string& name)
     return {};
 }
 
-std::string resultBody(const std::string& id, int bout, const std::string& red, const std::string& green,
-    int winner, int type, const std::string& points1, const std::string& points2)
+std::string resultBody(const std::string& id, int bout, const std::string& red, const std::string& green, int winner,
+    int type, const std::string& points1, const std::string& points2)
 {
     return R"({"id":")" + id + R"(","bout":)" + std::to_string(bout) + R"(,"red":")" + red + R"(","green":")" + green
-        + R"(","winner":)" + std::to_string(winner) + R"(,"type":)" + std::to_string(type) + R"(,"points1":")"
-        + points1 + R"(","points2":")" + points2 + R"("})";
+        + R"(","winner":)" + std::to_string(winner) + R"(,"type":)" + std::to_string(type) + R"(,"points1":")" + points1
+        + R"(","points2":")" + points2 + R"("})";
 }
 
 } // namespace
@@ -97,7 +97,9 @@ TEST(RequestHandlerTest, SpectatorsGetNotModifiedUntilWhatTheySeeChanges)
 {
     TempDir folder;
     Gym gym(folder.path());
-    EXPECT_EQ(RequestHandler([](const PhoneResult&) { return PhoneAnswer {}; }).handle({ "GET", "/api/meet", {}, "", "" }).status,
+    EXPECT_EQ(RequestHandler([](const PhoneResult&) { return PhoneAnswer {}; })
+                  .handle({ "GET", "/api/meet", {}, "", "" })
+                  .status,
         503)
         << "nothing published yet";
     const WebAnswer first = gym.get("/api/meet");
@@ -150,8 +152,8 @@ TEST(RequestHandlerTest, NewCodesShutOutEveryPhoneThatHeldTheOldOnes)
     EXPECT_NE(gym.token(1), old);
     const WebAnswer stale = gym.get("/api/mat", { { "x-scorer-token", old } });
     EXPECT_EQ(stale.status, 401);
-    EXPECT_EQ(stale.body,
-        R"({"message":"This mat card is no longer valid. Ask the table for the new card.","stale":true})");
+    EXPECT_EQ(
+        stale.body, R"({"message":"This mat card is no longer valid. Ask the table for the new card.","stale":true})");
     const WebAnswer sent = gym.post("/api/result", resultBody("aaaaaaaa01", 1, "Ann", "x", 1, 1, "", ""), old);
     EXPECT_EQ(sent.status, 401);
     EXPECT_EQ(gym.meet.boutGrid.cell(1, BoutColumn::Winner1), "");
