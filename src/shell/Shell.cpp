@@ -44,13 +44,18 @@ void Shell::loadWindows()
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
     network_ = std::make_unique<NetworkScreen>(meet_, *models_, dialogs_, *team_, *check_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
-    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() };
+    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
-    for (auto* window : loadOrder_) {
+    for (auto* window : std::initializer_list<WorkingWindow*> {
+             team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() }) {
         connectWindow(*window);
         window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
     }
+    // The network window asks nothing of its own when the program closes;
+    // closing it closes the others, each with its close step.
+    disconnect(network_.get(), &WorkingWindow::closing, this, &Shell::windowClosing);
+    connect(network_.get(), &WorkingWindow::closing, this, &Shell::exitAll);
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -89,7 +94,9 @@ WorkingWindow& Shell::window(WindowKind kind)
 void Shell::showWindow(WindowKind kind)
 {
     WorkingWindow& chosen = window(kind);
-    for (auto* w : loadOrder_) {
+    for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
+             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
+             static_cast<WorkingWindow*>(check_.get()), static_cast<WorkingWindow*>(network_.get()) }) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -119,6 +126,8 @@ void Shell::showBoard()
 
 void Shell::exitAll()
 {
+    network_->stopServing();
+    network_->hide();
     for (auto* window : loadOrder_)
         window->close();
     if (about_)
