@@ -6,13 +6,13 @@
 // the answer times, and the window thread's longest stall; fails when a
 // result is lost or stored twice.
 //   NetworkBench [seconds]
-#include "folders/MeetFolders.h"
+#include "app/MeetFolders.h"
 #include "meet/Dialogs.h"
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "meetcheck/MatOrder.h"
 #include "network/NetworkScreen.h"
-#include "shell/Shell.h"
+#include "app/Shell.h"
 #include "teams/TeamScreen.h"
 
 #include <httplib.h>

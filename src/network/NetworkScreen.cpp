@@ -11,8 +11,8 @@
 #include "network/MatCards.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
-#include "shell/NamedControls.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/NamedControls.h"
+#include "widgets/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QApplication>

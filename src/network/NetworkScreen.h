@@ -2,7 +2,7 @@
 
 #include "network/PhoneResults.h"
 #include "network/RequestHandler.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QStringList>
 

@@ -8,13 +8,13 @@
 //   quit
 // Every message box's text goes to standard output; questions get Yes.
 #include "bouts/MatchScreen.h"
-#include "folders/MeetFolders.h"
+#include "app/MeetFolders.h"
 #include "meet/Dialogs.h"
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "network/NetworkScreen.h"
 #include "network/RequestHandler.h"
-#include "shell/Shell.h"
+#include "app/Shell.h"
 #include "teams/TeamScreen.h"
 
 #include <QAbstractButton>

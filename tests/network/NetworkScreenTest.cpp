@@ -2,7 +2,7 @@
 
 #include "meetcheck/CheckMeets.h"
 #include "network/NetworkServer.h"
-#include "shell/Shell.h"
+#include "app/Shell.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
