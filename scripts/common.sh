@@ -34,6 +34,11 @@ build_all() {
     # The accessibility audit runs the real program on a virtual display
     # with its own session bus and reads it as a screen reader would.
     install_missing xvfb xauth dbus-daemon at-spi2-core python3-pyatspi matchbox-window-manager
+    # The meet network: its server, JSON and QR codes, and the browser that
+    # plays the phones in its tests (playwright-core drives Debian's
+    # chromium; no browser is downloaded).
+    install_missing libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev chromium nodejs npm iproute2
+    (cd "$root_dir/scripts/browser" && npm ci --no-audit --no-fund >/dev/null)
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }
@@ -45,7 +50,8 @@ build_all() {
 # to build only those.
 build_sanitized() {
     install_missing cmake g++ make ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev fonts-dejavu-core \
-        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
+        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev \
+        libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev
     # Unoptimised, with line numbers only: the build is the slow part, the
     # tests run in seconds all the same.
     local flags="-O0 -g1 -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer"

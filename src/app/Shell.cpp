@@ -9,6 +9,7 @@
 #include "meet/TableModels.h"
 #include "meetcheck/CheckScreen.h"
 #include "meetcheck/MatBoardScreen.h"
+#include "network/NetworkScreen.h"
 #include "roster/WrestlerScreen.h"
 #include "sheets/SheetActions.h"
 #include "teams/TeamScreen.h"
@@ -45,6 +46,7 @@ void Shell::loadWindows()
     wrestler_->load();
     check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
+    network_ = std::make_unique<NetworkScreen>(meet_, *models_, dialogs_, *team_, *check_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
     // Spreadsheets in and out, each from the window that offers it.
     connect(team_.get(), &TeamScreen::importRosterRequested, this,
@@ -59,10 +61,15 @@ void Shell::loadWindows()
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
-    for (auto* window : loadOrder_) {
+    for (auto* window : std::initializer_list<WorkingWindow*> {
+             team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() }) {
         connectWindow(*window);
         window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
     }
+    // The network window asks nothing of its own when the program closes;
+    // closing it closes the others, each with its close step.
+    disconnect(network_.get(), &WorkingWindow::closing, this, &Shell::windowClosing);
+    connect(network_.get(), &WorkingWindow::closing, this, &Shell::exitAll);
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -91,6 +98,8 @@ WorkingWindow& Shell::window(WindowKind kind)
         return *match_;
     case WindowKind::Check:
         return *check_;
+    case WindowKind::Network:
+        return *network_;
     case WindowKind::Mat:
         break;
     }
@@ -102,7 +111,7 @@ void Shell::showWindow(WindowKind kind)
     WorkingWindow& chosen = window(kind);
     for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
              static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
-             static_cast<WorkingWindow*>(check_.get()) }) {
+             static_cast<WorkingWindow*>(check_.get()), static_cast<WorkingWindow*>(network_.get()) }) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -132,6 +141,8 @@ void Shell::showBoard()
 
 void Shell::exitAll()
 {
+    network_->stopServing();
+    network_->hide();
     for (auto* window : loadOrder_)
         window->close();
     if (about_)
@@ -153,6 +164,8 @@ bool Shell::closeBeforeSwitch()
 
 void Shell::hideAll()
 {
+    // The phones lose this meet with its windows.
+    network_->stopServing();
     for (auto* window : loadOrder_)
         window->hide();
     if (about_)

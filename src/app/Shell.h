@@ -17,6 +17,7 @@ class CheckScreen;
 class MatBoardScreen;
 class Dialogs;
 class MatchScreen;
+class NetworkScreen;
 class ScheduleScreen;
 class TableModels;
 class TeamScreen;
@@ -55,6 +56,7 @@ public:
     ScheduleScreen& scheduleScreen() { return *schedule_; }
     CheckScreen& checkScreen() { return *check_; }
     MatBoardScreen& boardScreen() { return *board_; }
+    NetworkScreen& networkScreen() { return *network_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
 
@@ -77,6 +79,7 @@ private:
     std::unique_ptr<WrestlerScreen> wrestler_;
     std::unique_ptr<CheckScreen> check_;
     std::unique_ptr<MatBoardScreen> board_;
+    std::unique_ptr<NetworkScreen> network_;
     QPointer<AboutScreen> about_;
     // Every working window: closing any one of them ends the program.
     std::vector<WorkingWindow*> loadOrder_;

@@ -61,4 +61,15 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
 // was stored.
 bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
 
+// What "Accept" did: whether the result went into its bout, and whether the
+// restore file was then written.
+struct AcceptOutcome {
+    bool stored = false;
+    bool saved = false;
+};
+
+// "Accept" as above, for a caller that confirms a result only once it is
+// in the restore file: the bout window and the mat scorers' phones alike.
+AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
+
 } // namespace korvanda
