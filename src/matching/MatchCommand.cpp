@@ -17,7 +17,9 @@ bool runMatch(Meet& meet, const MatchSettings& settings, Dialogs& dialogs, const
     const auto entrants = collectEntrants(meet, dialogs);
     if (!entrants)
         return false;
+    meet.matchRunning = true;
     const bool matched = autoMatch(meet, *values, *entrants, dialogs, progress);
+    meet.matchRunning = false;
     saveRestoreFile(meet, dialogs, causes::match);
     return matched;
 }

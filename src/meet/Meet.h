@@ -62,6 +62,10 @@ struct Meet {
     int currentRow = 1;
     // A bout was made by hand; "Match" asks before it throws such bouts away.
     bool handMatchesMade = false;
+    // The matching is at work. Its progress bar lets queued work run, so a
+    // result sent from a mat waits for this to clear before it touches the
+    // bouts.
+    bool matchRunning = false;
 
     // Where every file of the meet lives.
     std::filesystem::path directory = ".";

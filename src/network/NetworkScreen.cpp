@@ -317,8 +317,9 @@ PhoneAnswer NetworkScreen::storeFromPhone(const PhoneResult& result)
 void NetworkScreen::storeWaiting()
 {
     // A message box or dialog of the director's is open in the middle of a
-    // command; the result waits until it is answered.
-    if (QApplication::activeModalWidget()) {
+    // command, or the matching is rebuilding the bouts; the result waits
+    // until the laptop is done.
+    if (QApplication::activeModalWidget() || meet_.matchRunning) {
         QTimer::singleShot(200, this, &NetworkScreen::storeWaiting);
         return;
     }

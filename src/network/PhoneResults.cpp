@@ -47,7 +47,7 @@ PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
     const std::string bout = std::to_string(result.bout);
     if (const auto unsaved = unsaved_.find(result.id); unsaved != unsaved_.end()) {
         CollectedMessages dialogs;
-        if (!saveRestoreFile(meet, dialogs))
+        if (!saveRestoreFile(meet, dialogs, causes::resultFromMat(result.mat, result.bout)))
             return refused(notSaved, true);
         unsaved_.erase(unsaved);
         confirmed_.insert(result.id);

@@ -281,7 +281,11 @@ TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
         FakeDialogs dialogs;
         dialogs.queueAnswers({ c.answer && *c.answer == 'Y' });
         const int k = static_cast<int>(&c - cases);
-        EXPECT_EQ(runMatch(meet, c.settings, dialogs, {}), c.outcome == replaced) << k;
+        bool runningSeen = c.outcome == replaced;
+        const auto progress = [&](int) { runningSeen = runningSeen && meet.matchRunning; };
+        EXPECT_EQ(runMatch(meet, c.settings, dialogs, progress), c.outcome == replaced) << k;
+        EXPECT_EQ(runningSeen, c.outcome == replaced) << k << ": a mat's result must wait while the bouts are made";
+        EXPECT_FALSE(meet.matchRunning) << k;
         EXPECT_EQ(dialogs.shown, c.shown) << k;
         EXPECT_EQ(meet.boutGrid == before.boutGrid && meet.roster == before.roster, c.outcome != replaced) << k;
         EXPECT_EQ(dir.read(restoreFileName), c.outcome == nothing ? "earlier" : restoreFileText(meet)) << k;
