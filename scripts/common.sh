@@ -37,7 +37,11 @@ build_all() {
     # The meet network: its server, JSON and QR codes, and the browser that
     # plays the phones in its tests (playwright-core drives Debian's
     # chromium; no browser is downloaded).
-    install_missing libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev chromium nodejs npm iproute2
+    install_missing libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev chromium iproute2
+    # A machine may carry another build of Node.js that brings npm itself and
+    # refuses Debian's npm beside it.
+    command -v node >/dev/null || install_missing nodejs
+    command -v npm >/dev/null || install_missing npm
     (cd "$root_dir/scripts/browser" && npm ci --no-audit --no-fund >/dev/null)
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"

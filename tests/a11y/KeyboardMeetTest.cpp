@@ -58,8 +58,10 @@ struct DemoMeet : ProgramFixture {
     std::map<std::string, std::string> files() const
     {
         std::map<std::string, std::string> bytes;
+        // The kept states in History/ carry the time they were kept.
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            bytes[entry.path().filename().string()] = dir.read(entry.path().filename().string());
+            if (entry.is_regular_file())
+                bytes[entry.path().filename().string()] = dir.read(entry.path().filename().string());
         return bytes;
     }
 };
