@@ -5,6 +5,9 @@ include(GNUInstallDirs)
 install(TARGETS Korvanda Quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 qt_generate_deploy_app_script(TARGET Korvanda OUTPUT_SCRIPT korvanda_deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
 install(SCRIPT ${korvanda_deploy_script})
+# The licence goes beside both programs, and the installer shows it first.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Korvanda)

@@ -2,9 +2,9 @@
 
 #include "meet/Meet.h"
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
-#include "shell/QuickOption.h"
-#include "shell/SpokenNames.h"
+#include "widgets/NamedControls.h"
+#include "widgets/QuickOption.h"
+#include "widgets/SpokenNames.h"
 
 #include <QButtonGroup>
 #include <QFrame>

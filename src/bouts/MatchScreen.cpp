@@ -12,9 +12,9 @@
 #include "meet/QtText.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "shell/NamedControls.h"
-#include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
+#include "widgets/NamedControls.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QDate>
 #include <QHBoxLayout>

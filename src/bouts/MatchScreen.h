@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bouts/MeetLists.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <memory>
 #include <optional>

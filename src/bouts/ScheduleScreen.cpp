@@ -5,7 +5,7 @@
 #include "meet/QtText.h"
 #include "meet/TableModel.h"
 #include "meet/TableView.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bouts/MatSchedule.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <array>
 #include <set>

@@ -8,8 +8,7 @@
 #include "meet/TableModel.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "roster/WrestlerEditorFrame.h"
-#include "shell/NamedControls.h"
+#include "widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,13 +19,13 @@
 
 namespace korvanda {
 
-HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
-    AutoMatchFrame& autoMatch, QWidget* parent)
+HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models,
+    std::function<EditorWrestler()> shownWrestler, AutoMatchFrame& autoMatch, QWidget* parent)
     : QGroupBox(tr("Hand Match"), parent)
     , meet_(meet)
     , dialogs_(dialogs)
     , models_(models)
-    , editor_(editor)
+    , shownWrestler_(std::move(shownWrestler))
     , autoMatch_(autoMatch)
 {
     setObjectName(QStringLiteral("HandMatchFrame"));
@@ -73,9 +72,7 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
 
 void HandMatchFrame::pick()
 {
-    const WrestlerEditor shown = editor_.contents();
-    EditorWrestler wrestler { shown.name, shown.age, shown.weight, shown.skill, shown.team,
-        shown.present == CheckState::Checked };
+    const EditorWrestler wrestler = shownWrestler_();
     const MatchSettings criteria = autoMatch_.settings({});
     ProposalSettings settings;
     settings.findBest = findBest_->checkState() == Qt::Checked;
@@ -129,7 +126,7 @@ void HandMatchFrame::editOrReplace()
 void HandMatchFrame::resetControls()
 {
     boutNumber_->clear();
-    editor_.cancel();
+    emit listCleared();
 }
 
 void HandMatchFrame::showMode()

@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+#include <functional>
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -15,16 +17,16 @@ class Dialogs;
 class TableModel;
 class TableModels;
 class TableView;
-class WrestlerEditorFrame;
 struct Meet;
 
 // The "Hand Match" frame: two wrestlers picked from the editor become a
 // bout, the last bout can be taken back, and a bout can be called up by
-// its number to get other wrestlers.
+// its number to get other wrestlers. The roster window owns the editor and
+// passes what it shows, so the frame needs nothing of the editor itself.
 class HandMatchFrame : public QGroupBox {
     Q_OBJECT
 public:
-    HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, WrestlerEditorFrame& editor,
+    HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models, std::function<EditorWrestler()> shownWrestler,
         AutoMatchFrame& autoMatch, QWidget* parent = nullptr);
 
     // As a click on list row 1 or 2 with the editor's wrestler.
@@ -32,6 +34,10 @@ public:
     // Whether list row 2 still waits for a wrestler.
     bool secondRowEmpty() const;
     void cancel();
+
+signals:
+    // The list made or replaced a bout, or was cancelled: the editor empties.
+    void listCleared();
 
 private:
     void pick();
@@ -46,7 +52,7 @@ private:
     Meet& meet_;
     Dialogs& dialogs_;
     TableModels& models_;
-    WrestlerEditorFrame& editor_;
+    std::function<EditorWrestler()> shownWrestler_;
     AutoMatchFrame& autoMatch_;
     HandMatchList list_;
     TableModel* gridModel_;

@@ -1,8 +1,8 @@
 #include "matching/AutoMatchFrame.h"
 
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
-#include "shell/SpokenNames.h"
+#include "widgets/NamedControls.h"
+#include "widgets/SpokenNames.h"
 
 #include <QApplication>
 #include <QCheckBox>

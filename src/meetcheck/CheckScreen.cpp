@@ -9,8 +9,8 @@
 #include "meet/TableView.h"
 #include "meetcheck/CheckReport.h"
 #include "roster/WrestlerScreen.h"
-#include "shell/NamedControls.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/NamedControls.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCryptographicHash>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "meet/Table.h"
 #include "meetcheck/MeetCheck.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <filesystem>
 

@@ -5,7 +5,7 @@
 #include "meet/QtText.h"
 #include "meet/TableModels.h"
 #include "meetcheck/MatBoard.h"
-#include "shell/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -115,7 +115,9 @@ std::string aboutMessage()
     return "Quillon gives the bout sheets that Korvanda writes the bout numbers of the meet's "
            "printed lists: it reads the new number of every Korvanda bout from _current_meet_v2.txt "
            "and writes the renumbered sheets to _boutsheets_renumbered_v2.txt, keeping each "
-           "Korvanda bout number for reference.";
+           "Korvanda bout number for reference. Quillon is free software: you may share and change it "
+           "under the terms of the GNU General Public License, version 3 or (at your option) any later "
+           "version. It comes without any warranty.";
 }
 
 } // namespace quillon

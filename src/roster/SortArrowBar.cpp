@@ -1,6 +1,6 @@
 #include "roster/SortArrowBar.h"
 
-#include "shell/UpDownButtons.h"
+#include "widgets/UpDownButtons.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -3,7 +3,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
-#include "shell/NamedControls.h"
+#include "widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -10,8 +10,8 @@
 #include "meet/TableView.h"
 #include "roster/SortArrowBar.h"
 #include "roster/WrestlerEditorFrame.h"
-#include "shell/WindowPlacement.h"
 #include "teams/TeamScreen.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -77,7 +77,12 @@ WrestlerScreen::WrestlerScreen(
     auto* matching = new QVBoxLayout;
     autoMatch_ = new AutoMatchFrame(dialogs_, panels);
     matching->addWidget(autoMatch_);
-    handMatch_ = new HandMatchFrame(meet_, dialogs_, models_, *editor_, *autoMatch_, panels);
+    const auto shownWrestler = [this] {
+        const WrestlerEditor shown = editor_->contents();
+        return EditorWrestler { shown.name, shown.age, shown.weight, shown.skill, shown.team,
+            shown.present == CheckState::Checked };
+    };
+    handMatch_ = new HandMatchFrame(meet_, dialogs_, models_, shownWrestler, *autoMatch_, panels);
     matching->addWidget(handMatch_);
     matching->addStretch();
     columns->addLayout(matching);
@@ -100,6 +105,7 @@ WrestlerScreen::WrestlerScreen(
     connect(roster_, &TableView::rowDoubleClicked, this,
         [this] { editor_->rosterDoubleClicked(attendance_->isChecked()); });
     connect(editor_, &WrestlerEditorFrame::rosterChanged, this, &WrestlerScreen::rosterChanged);
+    connect(handMatch_, &HandMatchFrame::listCleared, editor_, &WrestlerEditorFrame::cancel);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
     connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);
 }

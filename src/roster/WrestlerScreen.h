@@ -1,7 +1,7 @@
 #pragma once
 
 #include "matching/MatchSettings.h"
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 class QCheckBox;
 class QRadioButton;

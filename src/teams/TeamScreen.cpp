@@ -6,13 +6,13 @@
 #include "meet/RestoreFile.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "shell/NamedControls.h"
-#include "shell/SpokenNames.h"
-#include "shell/UpDownButtons.h"
-#include "shell/WindowPlacement.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamFiles.h"
 #include "teams/TeamListEdits.h"
+#include "widgets/NamedControls.h"
+#include "widgets/SpokenNames.h"
+#include "widgets/UpDownButtons.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDir>

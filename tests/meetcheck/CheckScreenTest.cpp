@@ -1,13 +1,13 @@
 #include "meetcheck/CheckScreen.h"
 
 #include "CheckMeets.h"
+#include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ScheduleScreen.h"
 #include "handmatch/BoutNumbers.h"
 #include "meet/TableView.h"
 #include "meetcheck/RestCheck.h"
 #include "roster/WrestlerScreen.h"
-#include "shell/Shell.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

@@ -1,10 +1,10 @@
 #include "meetcheck/MatBoardScreen.h"
 
 #include "CheckMeets.h"
+#include "app/Shell.h"
 #include "bouts/BoutResultsFrame.h"
 #include "bouts/MatchScreen.h"
 #include "meet/TableModels.h"
-#include "shell/Shell.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

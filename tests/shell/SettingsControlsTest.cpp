@@ -1,4 +1,4 @@
-#include "shell/SettingsControls.h"
+#include "widgets/SettingsControls.h"
 #include "meet/Meet.h"
 #include "meet/SettingsFile.h"
 #include "support/FakeDialogs.h"

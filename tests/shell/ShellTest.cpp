@@ -1,4 +1,4 @@
-#include "shell/Shell.h"
+#include "app/Shell.h"
 #include "meet/Meet.h"
 #include "roster/WrestlerScreen.h"
 #include "support/FakeDialogs.h"

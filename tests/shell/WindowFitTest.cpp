@@ -1,9 +1,9 @@
+#include "app/AboutScreen.h"
+#include "app/Shell.h"
+#include "app/SplashScreen.h"
 #include "meet/Meet.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
-#include "shell/AboutScreen.h"
-#include "shell/Shell.h"
-#include "shell/SplashScreen.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

@@ -1,12 +1,12 @@
 #include "soak/SoakRunner.h"
 
+#include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/MeetLists.h"
 #include "bouts/ResultEntry.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
 #include "meetcheck/MatBoardScreen.h"
-#include "shell/Shell.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "folders/MeetFolders.h"
+#include "app/MeetFolders.h"
 #include "meet/Dialogs.h"
 #include "soak/SoakChecks.h"
 #include "support/FakePrintChoices.h"

@@ -3,11 +3,11 @@
 //
 //   KorvandaScreenshots DEMO_MEET_FOLDER OUTPUT_FOLDER
 
+#include "app/Shell.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
-#include "shell/Shell.h"
 
 #include <QAbstractButton>
 #include <QApplication>

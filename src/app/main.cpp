@@ -1,6 +1,6 @@
-#include "folders/MeetFolders.h"
-#include "shell/MessageBoxDialogs.h"
-#include "shell/SplashScreen.h"
+#include "app/MeetFolders.h"
+#include "app/SplashScreen.h"
+#include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,7 +10,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvanda"));
     QApplication::setOrganizationName(QStringLiteral("Korvanda"));
-    QApplication::setApplicationVersion(QStringLiteral("0.10"));
+    // --version prints the name and this text, so the licence goes with the
+    // version wherever Qt shows it (a message box on Windows).
+    QApplication::setApplicationVersion(QStringLiteral(
+        "0.10\n"
+        "Copyright 2026 The Korvanda developers\n"
+        "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
+        "This is free software: you are free to change and redistribute it.\n"
+        "There is NO WARRANTY, to the extent permitted by law."));
 
     QCommandLineParser arguments;
     arguments.setApplicationDescription(QStringLiteral("Runs a youth wrestling meet."));

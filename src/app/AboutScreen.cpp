@@ -1,6 +1,6 @@
-#include "shell/AboutScreen.h"
+#include "app/AboutScreen.h"
 
-#include "shell/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QKeySequence>
 #include <QShortcut>
@@ -26,7 +26,8 @@ AboutScreen::AboutScreen(QWidget* parent)
                        "<p><b>Restrictions and warnings.</b> The pairings are proposals made by a program. "
                        "The meet director must check every bout before the meet begins and change any pairing "
                        "that is not safe or fair for the children on the mat. The program is provided as it is, "
-                       "without any warranty.</p>"
+                       "without any warranty. Korvanda is free software: you may share and change it under the "
+                       "terms of the GNU General Public License, version 3 or (at your option) any later version.</p>"
                        "<p>The meet is saved to Restore.Csv after most changes; use Restore on the team list "
                        "to take an interrupted meet up again.</p>"));
     notice->setAccessibleName(tr("About Korvanda, notice"));

@@ -1,4 +1,4 @@
-#include "shell/QuickOption.h"
+#include "widgets/QuickOption.h"
 
 #include <QShortcutEvent>
 

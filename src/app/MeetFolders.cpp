@@ -1,5 +1,6 @@
-#include "folders/MeetFolders.h"
+#include "app/MeetFolders.h"
 
+#include "app/Shell.h"
 #include "folders/MeetFolder.h"
 #include "folders/MeetPlaces.h"
 #include "folders/RecentMeetList.h"
@@ -7,7 +8,6 @@
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
-#include "shell/Shell.h"
 
 #include <QApplication>
 #include <QCoreApplication>

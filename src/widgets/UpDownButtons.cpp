@@ -1,4 +1,4 @@
-#include "shell/UpDownButtons.h"
+#include "widgets/UpDownButtons.h"
 
 #include <QBoxLayout>
 #include <QToolButton>

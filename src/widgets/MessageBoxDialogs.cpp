@@ -1,4 +1,4 @@
-#include "shell/MessageBoxDialogs.h"
+#include "widgets/MessageBoxDialogs.h"
 
 #include "meet/QtText.h"
 

@@ -1,16 +1,17 @@
-#include "shell/Shell.h"
+#include "app/Shell.h"
 
+#include "app/AboutScreen.h"
+#include "app/CloseStep.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ScheduleScreen.h"
+#include "folders/RecentMeetList.h"
 #include "meet/Meet.h"
 #include "meet/TableModels.h"
 #include "meetcheck/CheckScreen.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "roster/WrestlerScreen.h"
-#include "shell/AboutScreen.h"
-#include "shell/CloseStep.h"
-#include "shell/SettingsControls.h"
 #include "teams/TeamScreen.h"
+#include "widgets/SettingsControls.h"
 
 #include <QDir>
 
@@ -55,6 +56,7 @@ void Shell::loadWindows()
 
 void Shell::connectWindow(WorkingWindow& window)
 {
+    window.listRecentMeetsFrom(loadRecentMeets);
     connect(&window, &WorkingWindow::switchRequested, this, &Shell::showWindow);
     connect(&window, &WorkingWindow::aboutRequested, this, &Shell::showAbout);
     connect(&window, &WorkingWindow::boardRequested, this, &Shell::showBoard);

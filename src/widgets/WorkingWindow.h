@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
 
 class QMenu;
 
@@ -18,6 +21,10 @@ public:
     // The title becomes the caption and the meet folder's name, so the
     // director always sees which meet is open.
     void showMeetName(const QString& meetName);
+
+    // Where "Open Recent" finds the meets opened last; the program knows
+    // where that list is kept, the window only shows it.
+    void listRecentMeetsFrom(std::function<QStringList()> recentMeets);
 
 signals:
     void switchRequested(korvanda::WindowKind kind);
@@ -39,6 +46,7 @@ private:
 
     QString caption_;
     QMenu* recentMenu_;
+    std::function<QStringList()> recentMeets_;
 };
 
 } // namespace korvanda

@@ -1,4 +1,4 @@
-#include "shell/SpokenNames.h"
+#include "widgets/SpokenNames.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WorkingWindow.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "shell/SplashScreen.h"
+#include "app/SplashScreen.h"
 
 #include <QEvent>
 #include <QFontDatabase>

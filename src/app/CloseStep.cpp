@@ -1,4 +1,4 @@
-#include "shell/CloseStep.h"
+#include "app/CloseStep.h"
 
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"

@@ -1,6 +1,4 @@
-#include "shell/WorkingWindow.h"
-
-#include "folders/RecentMeetList.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -67,10 +65,15 @@ void WorkingWindow::showMeetName(const QString& meetName)
     setWindowTitle(caption_ + QStringLiteral(" - ") + meetName);
 }
 
+void WorkingWindow::listRecentMeetsFrom(std::function<QStringList()> recentMeets)
+{
+    recentMeets_ = std::move(recentMeets);
+}
+
 void WorkingWindow::fillRecentMenu()
 {
     recentMenu_->clear();
-    const QStringList recent = loadRecentMeets();
+    const QStringList recent = recentMeets_ ? recentMeets_() : QStringList();
     for (int i = 0; i < recent.size(); ++i) {
         const QString shown = QDir::toNativeSeparators(recent[i]).replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));

@@ -1,4 +1,4 @@
-#include "shell/NamedControls.h"
+#include "widgets/NamedControls.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "shell/SettingsControls.h"
+#include "widgets/SettingsControls.h"
 
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
