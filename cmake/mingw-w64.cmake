@@ -14,6 +14,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# zlib from Debian's libz-mingw-w64-dev, found under the root path above; its
+# static library, not the import library of a zlib1.dll that Windows lacks.
+set(ZLIB_USE_STATIC_LIBS ON)
+
 # Statically linked, so a program runs on a bare Windows (or Wine) without
 # the compiler's DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(meet.roster.columnCount() == RosterColumn::Count && meet.roster.rowCount() >= 2);
     FUZZ_CHECK(meet.boutGrid.columnCount() == BoutColumn::Count && meet.boutGrid.rowCount() >= 2);
 
-    FUZZ_CHECK(saveRestoreFile(meet, dialogs));
+    FUZZ_CHECK(saveRestoreFile(meet, dialogs, "Save List"));
     const std::string written = fuzzsupport::readFile(restoreFileName);
     FUZZ_CHECK(written == restoreFileText(meet));
     Meet again = meetUnderWay();

@@ -37,13 +37,19 @@ cache_launcher() {
 }
 
 build_all() {
-    install_missing cmake g++ ninja-build ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
+    install_missing cmake g++ ninja-build ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils \
+        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev
     # The accessibility audit runs the real program on a virtual display
     # with its own session bus and reads it as a screen reader would.
     install_missing xvfb xauth dbus-daemon at-spi2-core python3-pyatspi matchbox-window-manager
+    # The meet network: its server, JSON and QR codes, and the browser that
+    # plays the phones in its tests (playwright-core drives Debian's
+    # chromium; no browser is downloaded).
+    install_missing libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev chromium nodejs npm iproute2
+    (cd "$root_dir/scripts/browser" && npm ci --no-audit --no-fund >/dev/null)
     # Line tables only: enough for a backtrace, a sanitizer report or a
     # breakpoint on a line, and the packages strip even those; the full
-    # debug information took a third of the compile and most of the links.
+    # debug information cost about a seventh of every compile.
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
@@ -56,7 +62,9 @@ build_all() {
 # fails. Qt itself is not instrumented. Targets may be named to build only
 # those.
 build_sanitized() {
-    install_missing cmake g++ ninja-build ccache qt6-base-dev libgtest-dev libgmock-dev fonts-dejavu-core
+    install_missing cmake g++ ninja-build ccache qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev fonts-dejavu-core \
+        pkg-config libzip-dev libexpat1-dev libxlsxwriter-dev \
+        libcpp-httplib-dev nlohmann-json3-dev libqrencode-dev
     # Unoptimised, with line numbers only: the build is the slow part, the
     # tests run in seconds all the same. A unity build: each library's
     # sources compiled a few to a file, so the Qt and standard headers are

@@ -9,11 +9,15 @@
 #include "meet/TableModels.h"
 #include "meetcheck/CheckScreen.h"
 #include "meetcheck/MatBoardScreen.h"
+#include "network/NetworkScreen.h"
 #include "roster/WrestlerScreen.h"
+#include "sheets/SheetActions.h"
 #include "teams/TeamScreen.h"
 #include "widgets/SettingsControls.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace korvanda {
 
@@ -42,14 +46,30 @@ void Shell::loadWindows()
     wrestler_->load();
     check_ = std::make_unique<CheckScreen>(meet_, *models_, dialogs_, *wrestler_, *schedule_);
     board_ = std::make_unique<MatBoardScreen>(meet_, *models_);
+    network_ = std::make_unique<NetworkScreen>(meet_, *models_, dialogs_, *team_, *check_);
     connect(check_.get(), &CheckScreen::handMatchRequested, this, &Shell::prepareHandMatch);
+    // Spreadsheets in and out, each from the window that offers it.
+    connect(team_.get(), &TeamScreen::importRosterRequested, this,
+        [this](int teamRow) { importRosterFromSheet(team_.get(), meet_, teamRow, dialogs_); });
+    connect(wrestler_.get(), &WrestlerScreen::updateWeightsRequested, this, [this] {
+        if (updateWeightsFromSheet(wrestler_.get(), meet_, dialogs_))
+            models_->refresh();
+    });
+    connect(match_.get(), &MatchScreen::exportResultsRequested, this,
+        [this] { exportResultsToWorkbook(match_.get(), meet_, dialogs_); });
+    closeStepWindows_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
     loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
-    for (auto* window : loadOrder_) {
+    for (auto* window : std::initializer_list<WorkingWindow*> {
+             team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() }) {
         connectWindow(*window);
         window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
     }
+    // The network window asks nothing of its own when the program closes;
+    // closing it closes the others, each with its close step.
+    disconnect(network_.get(), &WorkingWindow::closing, this, &Shell::windowClosing);
+    connect(network_.get(), &WorkingWindow::closing, this, &Shell::exitAll);
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -78,6 +98,8 @@ WorkingWindow& Shell::window(WindowKind kind)
         return *match_;
     case WindowKind::Check:
         return *check_;
+    case WindowKind::Network:
+        return *network_;
     case WindowKind::Mat:
         break;
     }
@@ -89,7 +111,7 @@ void Shell::showWindow(WindowKind kind)
     WorkingWindow& chosen = window(kind);
     for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
              static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
-             static_cast<WorkingWindow*>(check_.get()) }) {
+             static_cast<WorkingWindow*>(check_.get()), static_cast<WorkingWindow*>(network_.get()) }) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -119,6 +141,8 @@ void Shell::showBoard()
 
 void Shell::exitAll()
 {
+    network_->stopServing();
+    network_->hide();
     for (auto* window : loadOrder_)
         window->close();
     if (about_)
@@ -140,6 +164,8 @@ bool Shell::closeBeforeSwitch()
 
 void Shell::hideAll()
 {
+    // The phones lose this meet with its windows.
+    network_->stopServing();
     for (auto* window : loadOrder_)
         window->hide();
     if (about_)
@@ -150,12 +176,12 @@ void Shell::hideAll()
 
 void Shell::windowClosing(WorkingWindow* window)
 {
-    if (closeStepDone_.count(window))
+    if (!closed_.insert(window).second)
         return;
-    closeStepDone_.insert(window);
-    closeStep(meet_, dialogs_, saveSettings_);
-    // Closing one working window ends the program: the others follow, each
-    // through its own close step.
+    if (std::find(closeStepWindows_.begin(), closeStepWindows_.end(), window) != closeStepWindows_.end())
+        closeStep(meet_, dialogs_, saveSettings_);
+    // Closing one working window ends the program: the others follow, the
+    // four of them each through its own close step.
     exitAll();
 }
 

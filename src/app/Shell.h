@@ -17,6 +17,7 @@ class CheckScreen;
 class MatBoardScreen;
 class Dialogs;
 class MatchScreen;
+class NetworkScreen;
 class ScheduleScreen;
 class TableModels;
 class TeamScreen;
@@ -40,7 +41,8 @@ public:
     void showAbout();
     // The mat board opens beside whichever working window is shown.
     void showBoard();
-    // Closes every working window, each running its close step once.
+    // Closes every window; the team, bout, mat and roster windows each run
+    // their close step once.
     void exitAll();
     // The close step before another meet takes this one's place; false when
     // the director cancelled and this meet stays open.
@@ -54,6 +56,7 @@ public:
     ScheduleScreen& scheduleScreen() { return *schedule_; }
     CheckScreen& checkScreen() { return *check_; }
     MatBoardScreen& boardScreen() { return *board_; }
+    NetworkScreen& networkScreen() { return *network_; }
     TableModels& models() { return *models_; }
     WorkingWindow& window(WindowKind kind);
 
@@ -76,9 +79,14 @@ private:
     std::unique_ptr<WrestlerScreen> wrestler_;
     std::unique_ptr<CheckScreen> check_;
     std::unique_ptr<MatBoardScreen> board_;
+    std::unique_ptr<NetworkScreen> network_;
     QPointer<AboutScreen> about_;
+    // Every working window: closing any one of them ends the program.
     std::vector<WorkingWindow*> loadOrder_;
-    std::set<WorkingWindow*> closeStepDone_;
+    // Only these four run the close step and its save question as they go;
+    // a window not listed here (the check window, any later one) asks nothing.
+    std::vector<WorkingWindow*> closeStepWindows_;
+    std::set<WorkingWindow*> closed_;
     std::function<void()> saveSettings_;
 };
 

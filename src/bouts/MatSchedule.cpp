@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 #include <optional>
 #include <vector>
@@ -147,7 +148,7 @@ bool scheduleBouts(Meet& meet, const std::string& matsText, bool byWeight, Dialo
             table.setCell(line, static_cast<int>(c), bouts.cell(row, shownBoutColumns[c]));
         bouts.setCell(row, BoutColumn::Mat, std::to_string(mat));
     }
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, byWeight ? causes::scheduleByWeight : causes::schedule);
     return true;
 }
 

@@ -63,7 +63,11 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     auto* writeFilesButton = namedButton("WriteFilesButton", tr("Write Files"), central);
     auto* printButton = namedButton("PrintButton", tr("Print..."), central);
     auto* exportPdfButton = namedButton("ExportPdfButton", tr("Export PDF..."), central);
-    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton })
+    auto* exportResultsButton = namedButton("ExportResultsButton", tr("Export Results..."), central);
+    exportResultsButton->setAccessibleDescription(
+        tr("Writes the bouts and the team tally as a workbook and CSV files"));
+    for (auto* b : { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton,
+             exportResultsButton })
         side->addWidget(b);
     removeLastButton->setAccessibleDescription(tr("Removes the last bout of the list after asking"));
     scheduleButton->setAccessibleDescription(tr("Deals the bouts to the mats in turn"));
@@ -76,8 +80,8 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
 
     QList<QWidget*> tabOrder { boutGrid_ };
     tabOrder.append(results_->tabStops());
-    tabOrder.append(
-        { removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton });
+    tabOrder.append({ removeLastButton, scheduleButton, byWeightButton, writeFilesButton, printButton, exportPdfButton,
+        exportResultsButton });
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
@@ -94,6 +98,7 @@ MatchScreen::MatchScreen(Meet& meet, TableModels& models, Dialogs& dialogs, cons
     connect(writeFilesButton, &QPushButton::clicked, this, &MatchScreen::writeFiles);
     connect(printButton, &QPushButton::clicked, this, &MatchScreen::printList);
     connect(exportPdfButton, &QPushButton::clicked, this, &MatchScreen::exportPdf);
+    connect(exportResultsButton, &QPushButton::clicked, this, &MatchScreen::exportResultsRequested);
 }
 
 MatchScreen::~MatchScreen() = default;

@@ -32,6 +32,10 @@ public:
     // Who answers "which list?" and "which file?"; the dialogs unless set.
     void setPrintChoices(PrintChoices& choices);
 
+signals:
+    // "Export Results...".
+    void exportResultsRequested();
+
 private:
     void removeLast();
     void scheduleMats(bool byWeight);

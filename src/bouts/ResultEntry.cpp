@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <cstdlib>
@@ -110,7 +111,12 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
     return bout;
 }
 
-bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
+bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause)
+{
+    return storeResult(meet, entry, dialogs, cause).stored;
+}
+
+AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause)
 {
     if (entry.winner != 1 && entry.winner != 2)
         entry.winner = 0;
@@ -131,12 +137,12 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
     }
     if (!isNumber(entry.boutNumber)) {
         dialogs.inform("Bout number is blank");
-        return false;
+        return {};
     }
     const int bout = boutRowOf(meet.boutGrid, entry.boutNumber);
     if (bout == 0) {
         dialogs.inform("Bad bout number. Correct and retry.");
-        return false;
+        return {};
     }
 
     bool rejected = false;
@@ -181,8 +187,8 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs)
         bouts.setCell(bout, BoutColumn::Winner2, entry.winner == 2 || bothSides ? code : std::string());
         entry = ResultEntry {};
     }
-    saveRestoreFile(meet, dialogs);
-    return !rejected;
+    const bool saved = saveRestoreFile(meet, dialogs, cause.empty() ? causes::acceptBout(bout) : cause);
+    return { !rejected, saved };
 }
 
 } // namespace korvanda

@@ -56,7 +56,20 @@ int chooseTypedBout(const Table& boutGrid, const std::string& boutNumberText, Di
 // number names a bout the restore file is saved, stored or not. Double
 // quotes, tabs and line ends typed into the points boxes are dropped first,
 // since no file of the meet can carry them.
-// True when the result was stored.
-bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs);
+// The meet's history keeps the state as caused by `cause`, by default
+// "Accept bout N" (a scoring table names its mat). True when the result
+// was stored.
+bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
+
+// What "Accept" did: whether the result went into its bout, and whether the
+// restore file was then written.
+struct AcceptOutcome {
+    bool stored = false;
+    bool saved = false;
+};
+
+// "Accept" as above, for a caller that confirms a result only once it is
+// in the restore file: the bout window and the mat scorers' phones alike.
+AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
 
 } // namespace korvanda

@@ -55,11 +55,6 @@ void countResult(std::vector<TeamScore>& scores, int team, int opponent, const s
     scores[static_cast<std::size_t>(opponent)].bouts += share;
 }
 
-std::string tenthsField(float value)
-{
-    return rightJustify(tenthsText(value), 6);
-}
-
 float percentOf(float part, float bouts)
 {
     if (bouts <= 0)
@@ -68,26 +63,29 @@ float percentOf(float part, float bouts)
     return hundreds / bouts;
 }
 
-std::string teamLine(const std::string& name, const TeamScore& score)
+// The thirteen figures of a team's line: eight counts, then wins, losses
+// and the three percentages.
+std::vector<std::string> teamFigures(const TeamScore& score)
 {
     const auto& c = score.counts;
-    std::string line = leftJustify(name, 20);
+    std::vector<std::string> figures;
     for (const int count : c)
-        line += rightJustify(std::to_string(count), 6);
+        figures.push_back(std::to_string(count));
     const float pins = static_cast<float>(c[fall] + c[techFall]);
     const float wholeWins
         = static_cast<float>(c[fall] + c[techFall] + c[supDec] + c[majDec] + c[decision] + c[forfeit]);
     const float halfDraws = static_cast<float>(c[draw]) / 2;
     const float wins = wholeWins + halfDraws;
     const float losses = score.bouts - wins;
-    line += tenthsField(wins) + tenthsField(losses) + tenthsField(percentOf(pins, score.bouts))
-        + tenthsField(percentOf(wins, score.bouts)) + tenthsField(percentOf(losses, score.bouts));
-    return line;
+    for (const float value :
+        { wins, losses, percentOf(pins, score.bouts), percentOf(wins, score.bouts), percentOf(losses, score.bouts) })
+        figures.push_back(tenthsText(value));
+    return figures;
 }
 
 } // namespace
 
-std::string scoreTallyText(const Table& teamList, const Table& boutGrid)
+std::vector<std::vector<std::string>> scoreTallyRows(const Table& teamList, const Table& boutGrid)
 {
     std::vector<TeamScore> scores(static_cast<std::size_t>(teamList.rowCount()));
     for (int bout = 1; bout < boutGrid.rowCount(); ++bout) {
@@ -98,16 +96,30 @@ std::string scoreTallyText(const Table& teamList, const Table& boutGrid)
         countResult(scores, team1, team2, boutGrid.cell(bout, BoutColumn::Winner1));
         countResult(scores, team2, team1, boutGrid.cell(bout, BoutColumn::Winner2));
     }
+    std::vector<std::vector<std::string>> rows;
+    for (int team = 1; team < teamList.rowCount(); ++team) {
+        if (isEmptyRow(teamList, team))
+            continue;
+        rows.push_back(teamFigures(scores[static_cast<std::size_t>(team)]));
+        rows.back().insert(rows.back().begin(), teamList.cell(team, TeamColumn::Name));
+    }
+    return rows;
+}
 
+std::string scoreTallyText(const Table& teamList, const Table& boutGrid)
+{
     std::string text;
     appendLine(text,
         leftJustify("Team", 20) + "         Tech   Sup   Maj                         Total Total  Pct   Pct   Pct");
     appendLine(
         text, leftJustify(" ", 20) + "   Fall  Fall  Decsn Decsn Decsn Draw  Forft Scrat Win  Loss   Pin   Win  Loss");
     appendLine(text, "");
-    for (int team = 1; team < teamList.rowCount(); ++team)
-        if (!isEmptyRow(teamList, team))
-            appendLine(text, teamLine(teamList.cell(team, TeamColumn::Name), scores[static_cast<std::size_t>(team)]));
+    for (const auto& row : scoreTallyRows(teamList, boutGrid)) {
+        std::string line = leftJustify(row.front(), 20);
+        for (std::size_t k = 1; k < row.size(); ++k)
+            line += rightJustify(row[k], 6);
+        appendLine(text, line);
+    }
     return text;
 }
 

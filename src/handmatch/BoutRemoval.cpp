@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 #include <algorithm>
 
@@ -44,7 +45,7 @@ bool removeLast(Meet& meet, Dialogs& dialogs)
 bool removeLastBout(Meet& meet, Dialogs& dialogs)
 {
     const bool removed = removeLast(meet, dialogs);
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::removeLast);
     return removed;
 }
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace korvanda {
 
@@ -36,8 +37,13 @@ HandMatchFrame::HandMatchFrame(Meet& meet, Dialogs& dialogs, TableModels& models
     grid_->setObjectName(QStringLiteral("HandMatchGrid"));
     grid_->setAccessibleName(tr("Hand Match, wrestlers"));
     grid_->setToolTip(tr("Click a row to put the wrestler shown in the editor there"));
+    // The header and both rows stay whole above the sideways scroll bar the
+    // narrow frame needs, so a click on row 2 reaches row 2 at any window size.
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height()
-        + 2 * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth() + 2);
+        + 2 * grid_->verticalHeader()->defaultSectionSize() + grid_->horizontalScrollBar()->sizeHint().height()
+        + 2 * grid_->frameWidth());
     layout->addWidget(grid_, 0, 0, 1, 4);
 
     findBest_ = new QCheckBox(tr("Find Best Hand Match"), this);

@@ -5,6 +5,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <optional>
@@ -121,7 +122,7 @@ bool HandMatchList::makeHandBout(Meet& meet, Dialogs& dialogs)
     }
     cancel();
     meet.handMatchesMade = true;
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::handMatch(bout));
     return true;
 }
 
@@ -148,7 +149,7 @@ bool HandMatchList::editOrReplaceBout(Meet& meet, const std::string& boutNumberT
         cancel();
         reset = true;
     }
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::editBout(bout));
     return reset;
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 namespace korvanda {
@@ -69,7 +70,7 @@ std::array<MatchCriteria, 3> stageCriteria(const MatchValues& values, int teams)
 // The pairing of one run: opponent lists that three stages fill in turn.
 class Pairing {
 public:
-    Pairing(const std::vector<MatchEntrant>& entrants, int minBouts, int maxBouts)
+    Pairing(const std::vector<MatchEntrant>& entrants, int minBouts, int maxBouts, bool plain)
         : entrants_(entrants)
         , n_(static_cast<int>(entrants.size()))
         , minBouts_(minBouts)
@@ -80,13 +81,18 @@ public:
         // same as with room for three times the maximum.
         lists_(n_, std::max(1, std::min(3 * maxBouts, n_ - 1)))
         , stageStart_(static_cast<std::size_t>(n_) + 1, 0)
+        , plain_(plain)
     {
+        for (int i = 1; i <= n_; ++i)
+            byWeight_.push_back(i);
+        std::stable_sort(byWeight_.begin(), byWeight_.end(),
+            [this](int a, int b) { return entrant(a).logWeight < entrant(b).logWeight; });
     }
 
     // One stage; gives the number of bout places held after its filling.
     int runStage(const MatchCriteria& criteria)
     {
-        buildPairCosts(criteria, entrants_, costs_);
+        criteria_ = &criteria;
         for (int i = 1; i <= n_; ++i)
             stageStart_[static_cast<std::size_t>(i)] = lists_.boutCount(i);
         fill();
@@ -104,6 +110,51 @@ public:
 
 private:
     int stageStart(int i) const { return stageStart_[static_cast<std::size_t>(i)]; }
+    const MatchEntrant& entrant(int i) const { return entrants_[static_cast<std::size_t>(i - 1)]; }
+
+    // The stage's costs are worked out when needed, as buildPairCosts gives
+    // them: the whole matrix of a large meet would take hundreds of
+    // megabytes, and most of it is never read.
+    float cost(int i, int j) const
+    {
+        if (i == j)
+            return forbiddenCost;
+        return i < j ? pairCost(*criteria_, entrant(i), entrant(j)) : pairCost(*criteria_, entrant(j), entrant(i));
+    }
+
+    // The wrestler j that `allowed` lets meet i at the smallest cost below
+    // `best`, the lowest-numbered one among equal costs, or 0; `best`
+    // becomes his cost. With the weight criterion on, only the wrestlers
+    // within the weight limit of i can cost less than forbiddenCost, and
+    // they stand together in weight order.
+    template <typename Allowed> int cheapest(int i, float& best, Allowed allowed) const
+    {
+        int choice = 0;
+        auto consider = [&](int j) {
+            if (j == i)
+                return;
+            const float c = cost(i, j);
+            if ((c < best || (c == best && choice != 0 && j < choice)) && allowed(j)) {
+                best = c;
+                choice = j;
+            }
+        };
+        if (!criteria_->weightOn || plain_) {
+            for (int j = 1; j <= n_; ++j)
+                consider(j);
+            return choice;
+        }
+        const float own = entrant(i).logWeight;
+        const float limit = criteria_->weightLimit;
+        auto weight = [this](int j) { return entrant(j).logWeight; };
+        const auto low = std::partition_point(byWeight_.begin(), byWeight_.end(),
+            [&](int j) { return weight(j) < own && !(std::fabs(own - weight(j)) <= limit); });
+        const auto high = std::partition_point(
+            low, byWeight_.end(), [&](int j) { return weight(j) <= own || std::fabs(own - weight(j)) <= limit; });
+        for (auto j = low; j != high; ++j)
+            consider(*j);
+        return choice;
+    }
 
     void fill()
     {
@@ -113,15 +164,8 @@ private:
                 if (lists_.boutCount(i) >= minBouts_)
                     continue;
                 float best = forbiddenCost;
-                int choice = 0;
-                for (int j = 1; j <= n_; ++j) {
-                    const float cost = costs_(i, j);
-                    if (cost < best && j != i && lists_.boutCount(j) < lists_.capacity()
-                        && lists_.findPairing(i, j) == 0) {
-                        best = cost;
-                        choice = j;
-                    }
-                }
+                const int choice = cheapest(i, best,
+                    [&](int j) { return lists_.boutCount(j) < lists_.capacity() && lists_.findPairing(i, j) == 0; });
                 if (choice != 0) {
                     lists_.addPairing(i, choice);
                     added = true;
@@ -144,7 +188,7 @@ private:
             for (int p = stageStart(i) + 1; p <= lists_.boutCount(i); ++p) {
                 const int o = lists_.opponent(i, p);
                 ++row;
-                newBouts(row, 1) = costs_(i, o);
+                newBouts(row, 1) = cost(i, o);
                 newBouts(row, 2) = static_cast<float>(i);
                 newBouts(row, 3) = static_cast<float>(o);
             }
@@ -167,14 +211,11 @@ private:
         int receiver = 0;
         for (int p = stageStart(i) + 1; p <= lists_.boutCount(i); ++p) {
             const int o = lists_.opponent(i, p);
-            for (int j = 1; j <= n_; ++j) {
-                const float cost = costs_(o, j);
-                if (cost < best && lists_.boutCount(j) < maxBouts_ && j != o && j != i
-                    && lists_.findPairing(o, j) == 0) {
-                    best = cost;
-                    giver = o;
-                    receiver = j;
-                }
+            const int j = cheapest(o, best,
+                [&](int r) { return lists_.boutCount(r) < maxBouts_ && r != i && lists_.findPairing(o, r) == 0; });
+            if (j != 0) {
+                giver = o;
+                receiver = j;
             }
         }
         if (receiver != 0) {
@@ -206,7 +247,11 @@ private:
     int maxBouts_;
     OpponentLists lists_;
     std::vector<int> stageStart_;
-    PairCosts costs_;
+    const MatchCriteria* criteria_ = nullptr;
+    // The wrestlers from the lightest to the heaviest.
+    std::vector<int> byWeight_;
+    // Weighs every wrestler for every choice, to check the shortcut.
+    bool plain_;
 };
 
 // The bouts from the side of their later wrestler, bouts between teams
@@ -354,7 +399,7 @@ bool autoMatch(Meet& meet, const MatchValues& values, const std::vector<MatchEnt
 {
     report(progress, 0);
     const auto stages = stageCriteria(values, meet.teamList.rowCount() - 1);
-    Pairing pairing(entrants, values.minBouts, values.maxBouts);
+    Pairing pairing(entrants, values.minBouts, values.maxBouts, ordering == RestOrdering::Plain);
     int total = 0;
     for (int s = 1; s <= 3; ++s) {
         total = pairing.runStage(stages[static_cast<std::size_t>(s - 1)]);

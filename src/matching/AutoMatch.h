@@ -15,8 +15,9 @@ struct Meet;
 // Receives the progress of a matching, 0 to 100, for the progress bar.
 using MatchProgress = std::function<void(int)>;
 
-// How the bouts of a block are ordered for rest. Both give the same order;
-// Plain rescans the block for every gap and serves to check Fast.
+// How the bouts are made and ordered for rest. Both give the same bouts in
+// the same order; Plain weighs every wrestler for every choice of opponent
+// and rescans the block for every gap, and serves to check Fast.
 enum class RestOrdering { Fast, Plain };
 
 // The present wrestlers in roster order; entrant k - 1 is wrestler k. Gives

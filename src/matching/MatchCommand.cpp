@@ -3,6 +3,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 
 namespace korvanda {
 
@@ -17,7 +18,7 @@ bool runMatch(Meet& meet, const MatchSettings& settings, Dialogs& dialogs, const
     if (!entrants)
         return false;
     const bool matched = autoMatch(meet, *values, *entrants, dialogs, progress);
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::match);
     return matched;
 }
 

@@ -57,14 +57,6 @@ EntrantFault readEntrant(const Meet& meet, int row, MatchEntrant& entrant)
     return EntrantFault::None;
 }
 
-float costTerm(float factor, float difference)
-{
-    const float square = difference * difference;
-    return factor * square;
-}
-
-namespace {
-
 float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant& b)
 {
     if (!k.sameTeamAllowed && a.teamIndex == b.teamIndex)
@@ -86,8 +78,6 @@ float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant
         c = c + costTerm(k.compositeFactor, a.composite - b.composite);
     return c > forbiddenCost ? forbiddenCost : c;
 }
-
-} // namespace
 
 PairCosts::PairCosts(int wrestlers)
     : size_(wrestlers)

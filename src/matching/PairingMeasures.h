@@ -56,7 +56,15 @@ struct MatchCriteria {
 
 // factor x (d x d), each step rounded to single precision, so the choice
 // between equal costs is the same on every machine.
-float costTerm(float factor, float difference);
+inline float costTerm(float factor, float difference)
+{
+    const float square = difference * difference;
+    return factor * square;
+}
+
+// What pairing a with b costs in a stage with these criteria, as
+// buildPairCosts gives it for a listed before b.
+float pairCost(const MatchCriteria& criteria, const MatchEntrant& a, const MatchEntrant& b);
 
 // The N by N costs of a stage, wrestlers numbered from 1.
 class PairCosts {

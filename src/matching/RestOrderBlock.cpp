@@ -1,6 +1,7 @@
 #include "matching/RestOrderBlock.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace korvanda {
@@ -48,7 +49,47 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
         for (std::size_t m = 0; m < list.size(); ++m)
             partner(m, p) = list[m];
     }
+    resetRecord(0);
 }
+
+namespace {
+
+void setBit(std::vector<std::uint64_t>& bits, int p, bool on = true)
+{
+    const auto word = static_cast<std::size_t>(p) / 64;
+    const std::uint64_t bit = std::uint64_t { 1 } << (static_cast<std::size_t>(p) % 64);
+    bits[word] = on ? bits[word] | bit : bits[word] & ~bit;
+}
+
+void setBits(std::vector<std::uint64_t>& bits, int from, int to)
+{
+    for (int p = from; p < to && p % 64 != 0; ++p)
+        setBit(bits, p);
+    for (int p = (from + 63) / 64 * 64; p < to; p += 64) {
+        if (to - p >= 64)
+            bits[static_cast<std::size_t>(p) / 64] = ~std::uint64_t { 0 };
+        else
+            for (int r = p; r < to; ++r)
+                setBit(bits, r);
+    }
+}
+
+// The first set bit at `from` or after, or `end` when there is none.
+int nextBit(const std::vector<std::uint64_t>& bits, int from, int end)
+{
+    auto word = static_cast<std::size_t>(from) / 64;
+    if (word >= bits.size())
+        return end;
+    std::uint64_t rest = bits[word] & (~std::uint64_t { 0 } << (static_cast<std::size_t>(from) % 64));
+    while (rest == 0) {
+        if (++word == bits.size())
+            return end;
+        rest = bits[word];
+    }
+    return std::min(end, static_cast<int>(word * 64) + std::countr_zero(rest));
+}
+
+} // namespace
 
 int RestOrderBlock::gapAt(int p) const
 {
@@ -87,6 +128,21 @@ void RestOrderBlock::weighBatch(int p, int from, int* gains) const
         gains[k] = atP[k] + atQ[k] - std::abs(gapP + gaps_[static_cast<std::size_t>(from + k)]);
 }
 
+// One pair of weighBatch, for places that stand alone.
+int RestOrderBlock::weigh(int p, int q) const
+{
+    const int apart = std::abs(p - q);
+    int atQ = size_;
+    int atP = size_;
+    for (std::size_t m = 0; m < partnerSlots_; ++m) {
+        const int ofP = partner(m, p);
+        const int ofQ = partner(m, q);
+        atQ = std::min(atQ, ofP == q ? apart : std::abs(q - ofP));
+        atP = std::min(atP, ofQ == p ? apart : std::abs(p - ofQ));
+    }
+    return atP + atQ - std::abs(gaps_[static_cast<std::size_t>(p)] + gaps_[static_cast<std::size_t>(q)]);
+}
+
 void RestOrderBlock::exchange(int p, int q)
 {
     const auto up = static_cast<std::size_t>(p);
@@ -116,21 +172,135 @@ void RestOrderBlock::exchange(int p, int q)
     }
 }
 
+// The exchange is weighed where the bouts stand and made only when the
+// block does not lose by it: most exchanges that reach here are refused.
 int RestOrderBlock::settle(int p, int q, int gain)
 {
-    exchange(p, q);
+    auto moved = [p, q](int place) { return place == p ? q : place == q ? p : place; };
+    touched_.assign({ p, q });
+    for (std::size_t m = 0; m < partnerSlots_; ++m)
+        for (int s : { p, q })
+            if (partner(m, s) != nowhere_)
+                touched_.push_back(partner(m, s));
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
     int change = 0;
     for (int s : touched_) {
-        const int newGap = gapAt(s);
-        change += newGap - gaps_[static_cast<std::size_t>(s)];
-        gaps_[static_cast<std::size_t>(s)] = newGap;
+        const int at = moved(s);
+        int gap = size_;
+        for (std::size_t m = 0; m < partnerSlots_; ++m)
+            gap = std::min(gap, std::abs(at - moved(partner(m, s))));
+        change += gap - gaps_[static_cast<std::size_t>(s)];
     }
-    if (change >= 0)
+    if (change < 0)
         return gain;
     exchange(p, q);
-    for (int s : touched_)
+    ++moves_;
+    for (int s : touched_) {
         gaps_[static_cast<std::size_t>(s)] = gapAt(s);
+        changedAt_[static_cast<std::size_t>(s)] = moves_;
+        setBit(stale_, s);
+        markLow(s);
+    }
     return gain;
+}
+
+void RestOrderBlock::markLow(int p)
+{
+    setBit(short_, p, gaps_[static_cast<std::size_t>(p)] < threshold_);
+}
+
+// Before the first pass every pair is unknown.
+void RestOrderBlock::resetRecord(int threshold)
+{
+    const std::size_t words = (static_cast<std::size_t>(size_) + 63) / 64;
+    threshold_ = threshold;
+    moves_ = 1;
+    changedAt_.assign(static_cast<std::size_t>(size_), 1);
+    rowStart_.assign(static_cast<std::size_t>(size_), 0);
+    gainedWith_.assign(static_cast<std::size_t>(size_), {});
+    stale_.assign(words, 0);
+    short_.assign(words, 0);
+    candidates_.assign(words, 0);
+    setBits(stale_, 0, size_);
+    for (int p = 0; p < size_; ++p)
+        markLow(p);
+}
+
+// From `from` on, the row tries every place, or only those with a short gap
+// when its own gap is not short.
+void RestOrderBlock::markFrom(int p, int from)
+{
+    setBits(candidates_, from, size_);
+    if (gaps_[static_cast<std::size_t>(p)] >= threshold_)
+        for (std::size_t w = 0; w < candidates_.size(); ++w)
+            candidates_[w] &= short_[w];
+}
+
+// Settles an exchange that gains and notes the pair for the next try;
+// true when the exchange stood, so the bout at p is another now and the
+// rest of its row is unknown.
+bool RestOrderBlock::tryRowPair(int p, int q, int gain, long long& passGain)
+{
+    gainedWith_[static_cast<std::size_t>(q)].push_back(p);
+    const long long moves = moves_;
+    passGain += settle(p, q, gain);
+    return moves_ != moves;
+}
+
+// Tries the bout at p with every other place, in order, as a pass does.
+long long RestOrderBlock::improveRow(int p)
+{
+    const auto up = static_cast<std::size_t>(p);
+    rowStart_[up] = moves_;
+    setBit(stale_, p, false);
+    candidates_ = stale_;
+    // The rows tried before p last changed follow p round the block.
+    const long long changed = changedAt_[up];
+    auto before = [changed](long long start) { return start < changed; };
+    const int end = static_cast<int>(
+        std::partition_point(rowStart_.begin() + p + 1, rowStart_.end(), before) - rowStart_.begin());
+    setBits(candidates_, p + 1, end);
+    if (end == size_)
+        setBits(candidates_, 0,
+            static_cast<int>(
+                std::partition_point(rowStart_.begin(), rowStart_.begin() + p, before) - rowStart_.begin()));
+    for (int q : gainedWith_[up])
+        setBit(candidates_, q);
+    gainedWith_[up].clear();
+    setBit(candidates_, p, false);
+    if (gaps_[up] >= threshold_)
+        for (std::size_t w = 0; w < candidates_.size(); ++w)
+            candidates_[w] &= short_[w];
+
+    long long passGain = 0;
+    int gains[batch];
+    int q = nextBit(candidates_, 0, size_);
+    while (q < size_) {
+        const auto uq = static_cast<std::size_t>(q);
+        // A run of places to try is weighed a batch at a time, a lone place alone.
+        if ((~candidates_[uq / 64] >> (uq % 64) & 0xff) != 0) {
+            const int gain = weigh(p, q);
+            if (gain > 0 && (gaps_[up] < threshold_ || gaps_[uq] < threshold_) && tryRowPair(p, q, gain, passGain))
+                markFrom(p, q + 1);
+            q = nextBit(candidates_, q + 1, size_);
+            continue;
+        }
+        weighBatch(p, q, gains);
+        const int end = std::min(q + batch, size_);
+        int next = end;
+        for (int r = q; r < end; ++r) {
+            const auto ur = static_cast<std::size_t>(r);
+            if (gains[r - q] > 0 && (candidates_[ur / 64] >> (ur % 64) & 1)
+                && (gaps_[up] < threshold_ || gaps_[ur] < threshold_) && tryRowPair(p, r, gains[r - q], passGain)) {
+                markFrom(p, r + 1);
+                next = r + 1;
+                break;
+            }
+        }
+        q = nextBit(candidates_, next, size_);
+    }
+    return passGain;
 }
 
 void RestOrderBlock::measureGaps()
@@ -148,29 +318,13 @@ int RestOrderBlock::trySwap(int i, int j)
 
 void RestOrderBlock::improve(int threshold, int target)
 {
+    resetRecord(threshold);
     long long previousTotal = 0;
     int shortPasses = 0;
-    int gains[batch];
     while (true) {
         long long passGain = 0;
-        for (int p = 0; p < size_; ++p) {
-            // After an exchange the rest of the batch is weighed afresh.
-            int from = 0;
-            while (from < size_) {
-                weighBatch(p, from, gains);
-                const int end = std::min(from + batch, size_);
-                int q = from;
-                for (; q < end; ++q) {
-                    if (gains[q - from] > 0 && q != p
-                        && (gaps_[static_cast<std::size_t>(p)] < threshold
-                            || gaps_[static_cast<std::size_t>(q)] < threshold)) {
-                        passGain += settle(p, q, gains[q - from]);
-                        break;
-                    }
-                }
-                from = q < end ? q + 1 : end;
-            }
-        }
+        for (int p = 0; p < size_; ++p)
+            passGain += improveRow(p);
         long long total = 0;
         int minimum = 10000;
         for (int p = 0; p < size_; ++p) {

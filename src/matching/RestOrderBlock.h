@@ -2,6 +2,7 @@
 
 #include "matching/BoutOrder.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace korvanda {
@@ -10,6 +11,9 @@ namespace korvanda {
 // gaps, exchanges and passes of restGap, trySwapBouts and improveBoutOrder,
 // but keeps beside every bout the places of the bouts that share a wrestler
 // with it, so a gap costs a few steps instead of a scan of the whole block.
+// A pass skips the exchanges whose outcome is already known: trying bouts
+// p and q gives the same as the last time the pair was tried, as long as
+// neither bout, their partners' places nor their gaps have changed since.
 class RestOrderBlock {
 public:
     // Takes rows first to last of `order`, column 3 as it stands.
@@ -36,8 +40,14 @@ private:
     int partner(std::size_t m, int p) const { return partners_[m * padded_ + static_cast<std::size_t>(p)]; }
     int gapAt(int p) const;
     void weighBatch(int p, int from, int* gains) const;
+    int weigh(int p, int q) const;
     int settle(int p, int q, int gain);
     void exchange(int p, int q);
+    void resetRecord(int threshold);
+    void markLow(int p);
+    void markFrom(int p, int from);
+    bool tryRowPair(int p, int q, int gain, long long& passGain);
+    long long improveRow(int p);
 
     int first_;
     int size_;
@@ -56,6 +66,26 @@ private:
     std::vector<int> gaps_;
     std::vector<int> partners_;
     std::vector<int> touched_;
+
+    // The record that lets a pass skip known exchanges. Exchanges made are
+    // counted in `moves_`; changedAt_[p] is the count after the last
+    // exchange that changed the bout at p, its partners' places or its gap;
+    // rowStart_[q] the count when the exchanges of the bout at q with every
+    // other place were last tried. A pair p, q with q's row tried after the
+    // last change of either needs trying again only when it gained then,
+    // for whether such an exchange stands depends on bouts farther away:
+    // those rows stand in gainedWith_[p]. stale_ marks the places changed
+    // since their own row was tried, short_ those whose gap is below the
+    // threshold (one bit a place); candidates_ the places a row still has
+    // to try.
+    int threshold_ = 0;
+    long long moves_ = 0;
+    std::vector<long long> changedAt_;
+    std::vector<long long> rowStart_;
+    std::vector<std::vector<int>> gainedWith_;
+    std::vector<std::uint64_t> stale_;
+    std::vector<std::uint64_t> short_;
+    std::vector<std::uint64_t> candidates_;
 };
 
 } // namespace korvanda

@@ -1,6 +1,7 @@
 #include "meet/RestoreFile.h"
 
 #include "meet/Dialogs.h"
+#include "meet/KeepMeetState.h"
 #include "meet/TextFile.h"
 
 #include <algorithm>
@@ -169,10 +170,13 @@ std::optional<RestoredTables> parseRestoreFile(std::string_view text, int* badLi
     return RestoredTables { std::move(*teamList), std::move(*roster), std::move(*boutGrid) };
 }
 
-bool saveRestoreFile(const Meet& meet, Dialogs& dialogs)
+bool saveRestoreFile(const Meet& meet, Dialogs& dialogs, const std::string& cause)
 {
-    if (saveFileSafely(meet.directory / restoreFileName, restoreFileText(meet)))
+    const std::string text = restoreFileText(meet);
+    if (saveFileSafely(meet.directory / restoreFileName, text)) {
+        keepMeetState(meet, text, cause, dialogs);
         return true;
+    }
     dialogs.warn("Couldn't write " + restorePathText(meet) + "; the previous restore file was kept.");
     return false;
 }
@@ -184,11 +188,16 @@ bool loadRestoreFile(Meet& meet, Dialogs& dialogs)
         dialogs.warn("Couldn't read " + restorePathText(meet) + "; the meet was not changed.");
         return false;
     }
+    return restoreFromText(meet, *text, restorePathText(meet), dialogs);
+}
+
+bool restoreFromText(Meet& meet, std::string_view text, const std::string& name, Dialogs& dialogs)
+{
     int badLine = 0;
-    auto tables = parseRestoreFile(*text, &badLine);
+    auto tables = parseRestoreFile(text, &badLine);
     if (!tables) {
-        dialogs.warn(restorePathText(meet) + " is damaged or incomplete (line " + std::to_string(badLine)
-            + "); the meet was not changed.");
+        dialogs.warn(
+            name + " is damaged or incomplete (line " + std::to_string(badLine) + "); the meet was not changed.");
         return false;
     }
     replaceKeepingCurrentRow(meet.teamList, std::move(tables->teamList));

@@ -30,12 +30,17 @@ std::string tableBlockText(const Table& table);
 // A table without data rows gets its one empty row, as every table has.
 std::optional<RestoredTables> parseRestoreFile(std::string_view text, int* badLine = nullptr);
 
-// Writes the snapshot of the meet. On failure the director is told and the
-// previous snapshot stays as it was.
-bool saveRestoreFile(const Meet& meet, Dialogs& dialogs);
+// Writes the snapshot of the meet and keeps it in the meet's history as
+// caused by `cause`, the director's words for what changed the meet. On
+// failure the director is told and the previous snapshot stays as it was.
+bool saveRestoreFile(const Meet& meet, Dialogs& dialogs, const std::string& cause);
 
 // Replaces the three tables from the snapshot. A missing, unreadable or
 // damaged file is reported and leaves every table as it was.
 bool loadRestoreFile(Meet& meet, Dialogs& dialogs);
+
+// Replaces the three tables from a snapshot's text, as loadRestoreFile does
+// with the file's; `name` names where the text came from in the message.
+bool restoreFromText(Meet& meet, std::string_view text, const std::string& name, Dialogs& dialogs);
 
 } // namespace korvanda

@@ -4,6 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 
 #include <algorithm>
@@ -151,7 +152,7 @@ bool addWrestler(Meet& meet, WrestlerEditor& editor, Dialogs& dialogs)
     writeRow(roster, row, cells);
     roster.setCurrentRow(row);
     meet.currentRow = row;
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::wrestler("Add", name));
     meet.rostersChanged = true;
     cancelEdit(editor);
     return true;
@@ -180,7 +181,7 @@ bool writeEditorToRow(Meet& meet, WrestlerEditor& editor, bool markChanged, Dial
     // when he is renamed. Only the matching and the hand matches set bouts.
     cells[RosterColumn::Bouts] = meet.roster.cell(meet.currentRow, RosterColumn::Bouts);
     writeRow(meet.roster, meet.currentRow, cells);
-    saveRestoreFile(meet, dialogs);
+    saveRestoreFile(meet, dialogs, causes::wrestler(markChanged ? "Replace" : "Attendance", name));
     if (markChanged)
         meet.rostersChanged = true;
     cancelEdit(editor);

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -57,6 +58,10 @@ WrestlerScreen::WrestlerScreen(
     attendance_ = new QCheckBox(tr("Dbl-Click Attendance"), panels);
     attendance_->setObjectName(QStringLiteral("AttendanceCheck"));
     side->addWidget(attendance_);
+    auto* weightsButton = new QPushButton(tr("Update Weights..."), panels);
+    weightsButton->setObjectName(QStringLiteral("UpdateWeightsButton"));
+    weightsButton->setAccessibleDescription(tr("Takes the weights of a weigh-in spreadsheet into the roster"));
+    side->addWidget(weightsButton);
 
     auto* sortFrame = new QGroupBox(tr("Sorting"), panels);
     auto* sortLayout = new QHBoxLayout(sortFrame);
@@ -108,6 +113,7 @@ WrestlerScreen::WrestlerScreen(
     connect(handMatch_, &HandMatchFrame::listCleared, editor_, &WrestlerEditorFrame::cancel);
     connect(arrows, &SortArrowBar::sortRequested, this, &WrestlerScreen::sort);
     connect(autoMatch_, &AutoMatchFrame::matchClicked, this, &WrestlerScreen::match);
+    connect(weightsButton, &QPushButton::clicked, this, &WrestlerScreen::updateWeightsRequested);
 }
 
 void WrestlerScreen::load()

@@ -37,6 +37,10 @@ public:
     // opponent itself.
     void prepareHandMatch(int wrestlerRow, int opponentRow);
 
+signals:
+    // "Update Weights...".
+    void updateWeightsRequested();
+
 private:
     void rosterChanged();
     void sort(int column, bool ascending);

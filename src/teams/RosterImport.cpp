@@ -3,7 +3,10 @@
 #include "matching/PairingMeasures.h"
 #include "meet/CsvRecord.h"
 #include "meet/Dialogs.h"
+#include "meet/KeepMeetState.h"
 #include "meet/Numbers.h"
+#include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TextFile.h"
 #include "teams/TeamFiles.h"
 
@@ -94,6 +97,9 @@ bool loadRosters(Meet& meet, bool assumePresent, Dialogs& dialogs)
         roster.setCurrentRow(std::min(roster.currentRow(), last - 1));
     }
     meet.rostersChanged = false;
+    // The restore file waits for the next change; the history marks the
+    // load now, so the state before it is easy to find and bring back.
+    keepMeetState(meet, restoreFileText(meet), causes::loadRosters, dialogs);
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "teams/TeamScreen.h"
 
+#include "history/HistoryScreen.h"
 #include "meet/Dialogs.h"
 #include "meet/Meet.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
+#include "meet/StateCauses.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
 #include "teams/RosterImport.h"
@@ -111,6 +113,7 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     auto* load = namedButton("LoadRostersButton", tr("  Load Rosters"), process);
     auto* save = namedButton("SaveButton", tr("Save List"), process);
     auto* restoreButton = namedButton("RestoreButton", tr("Restore"), process);
+    auto* historyButton = namedButton("HistoryButton", tr("History..."), process);
     // The caption's leading spaces are only room for the eye.
     load->setAccessibleName(shownWords(load->text()));
     load->setAccessibleDescription(tr("Reads every team's roster and opens the roster window"));
@@ -118,7 +121,14 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     restoreButton->setAccessibleDescription(tr("Takes the meet up again from the restore file"));
     processLayout->addWidget(load);
     processLayout->addWidget(save);
-    processLayout->addWidget(restoreButton);
+    historyButton->setAccessibleDescription(tr("Lists every kept state of the meet, to bring one back"));
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addWidget(restoreButton);
+    restoreRow->addWidget(historyButton);
+    processLayout->addLayout(restoreRow);
+    auto* importButton = namedButton("ImportRosterButton", tr("Import Roster..."), process);
+    importButton->setAccessibleDescription(tr("Writes the chosen team's data file from a coach's spreadsheet"));
+    processLayout->addWidget(importButton);
     side->addWidget(process);
     side->addStretch();
 
@@ -137,6 +147,13 @@ TeamScreen::TeamScreen(Meet& meet, TableModels& models, Dialogs& dialogs, QWidge
     connect(load, &QPushButton::clicked, this, &TeamScreen::loadRosters);
     connect(save, &QPushButton::clicked, this, &TeamScreen::saveList);
     connect(restoreButton, &QPushButton::clicked, this, &TeamScreen::restore);
+    connect(
+        importButton, &QPushButton::clicked, this, [this] { emit importRosterRequested(meet_.teamList.currentRow()); });
+    history_ = new HistoryScreen(meet_, dialogs_, this);
+    connect(historyButton, &QPushButton::clicked, history_, &HistoryScreen::showHistory);
+    connect(history_, &HistoryScreen::broughtBack, &models_, &TableModels::refresh);
+    // The history belongs to the open meet and goes with its windows.
+    connect(this, &WorkingWindow::closing, history_, &QWidget::close);
 }
 
 void TeamScreen::loadTeamList()
@@ -239,7 +256,7 @@ void TeamScreen::loadRosters()
 void TeamScreen::saveList()
 {
     savePermFiles(meet_, dialogs_);
-    saveRestoreFile(meet_, dialogs_);
+    saveRestoreFile(meet_, dialogs_, causes::saveList);
     meet_.rostersChanged = false;
 }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 namespace korvanda {
 
 class Dialogs;
+class HistoryScreen;
 class TableModels;
 class TableView;
 struct Meet;
@@ -28,6 +29,10 @@ public:
     bool bListSkills() const;
     bool bSheetSkills() const;
     QString matsText() const;
+
+signals:
+    // "Import Roster..." for the team in that row of the list.
+    void importRosterRequested(int teamRow);
 
 private:
     void showRow(int row);
@@ -52,6 +57,7 @@ private:
     QCheckBox* bListSkills_;
     QCheckBox* bSheetSkills_;
     QLineEdit* numMats_;
+    HistoryScreen* history_;
 };
 
 } // namespace korvanda

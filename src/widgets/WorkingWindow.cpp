@@ -45,6 +45,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, const QString& caption, 
         { "mnuBout", tr("&Bout"), WindowKind::Bout, Qt::Key_3 },
         { "mnuMat", tr("&Mat"), WindowKind::Mat, Qt::Key_4 },
         { "mnuCheck", tr("Meet &Check"), WindowKind::Check, Qt::Key_5 },
+        { "mnuNetwork", tr("Meet &Network"), WindowKind::Network, Qt::Key_6 },
     };
     for (const auto& entry : entries) {
         auto* action = window->addAction(entry.caption);

@@ -9,7 +9,7 @@ class QMenu;
 
 namespace korvanda {
 
-enum class WindowKind { Team, Roster, Bout, Mat, Check };
+enum class WindowKind { Team, Roster, Bout, Mat, Check, Network };
 
 // The frame shared by the four working windows: the common menu, and a
 // close that the shell turns into the close step of the whole program.

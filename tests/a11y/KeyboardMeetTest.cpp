@@ -1,10 +1,8 @@
 #include "app/Shell.h"
 #include "bouts/MatchScreen.h"
 #include "bouts/ResultEntry.h"
-#include "meet/Meet.h"
 #include "roster/WrestlerScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 #include "teams/TeamScreen.h"
 
 #include <QApplication>
@@ -49,33 +47,20 @@ std::vector<Result> results()
     return all;
 }
 
-// The demo meet in a fresh directory, with the program's windows on it.
-struct DemoMeet {
-    TempDir dir;
-    Meet meet;
-    FakeDialogs dialogs;
-    Shell shell { meet, dialogs };
-
+// The demo meet in a fresh directory, the team window shown.
+struct DemoMeet : ProgramFixture {
     DemoMeet()
+        : ProgramFixture(Demo)
     {
-        for (const auto& entry : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
-            std::filesystem::copy_file(entry.path(), dir.path() / entry.path().filename());
-        meet.directory = dir.path();
-        shell.loadWindows();
         shell.showWindow(WindowKind::Team);
     }
 
-    template <class T> T* child(WindowKind kind, const QString& name) { return shell.window(kind).findChild<T*>(name); }
     std::map<std::string, std::string> files() const
     {
         std::map<std::string, std::string> bytes;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             bytes[entry.path().filename().string()] = dir.read(entry.path().filename().string());
         return bytes;
-    }
-    void click(WindowKind kind, const char* button)
-    {
-        QTest::mouseClick(child<QPushButton>(kind, QString::fromLatin1(button)), Qt::LeftButton);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "bouts/MatSchedule.h"
 
 #include "support/FakeDialogs.h"
+#include "support/TableColumn.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,6 @@
 using namespace korvanda;
 
 namespace {
-
-// Column `c` of a table's data rows, each cell followed by a space.
-std::string column(const Table& table, int c)
-{
-    std::string cells;
-    for (int row = 1; row < table.rowCount(); ++row)
-        cells += table.cell(row, c) + " ";
-    return cells;
-}
 
 // Bout n pairs "Red n" of team Rn with "Green n" of team Gn; wrestler 1's
 // weight is the bout's weight sum.
@@ -40,7 +32,7 @@ struct Scheduling {
         }
     }
     bool run(const char* mats, bool byWeight) { return scheduleBouts(meet, mats, byWeight, dialogs, schedule); }
-    std::string mats() const { return column(meet.boutGrid, BoutColumn::Mat); }
+    std::string mats() const { return columnText(meet.boutGrid, BoutColumn::Mat); }
 };
 
 } // namespace
@@ -50,18 +42,18 @@ TEST(MatScheduleTest, InTurnFillsTheMatTablesAndReschedulingRebuildsThem)
     Scheduling s(std::vector<std::string>(7, "120"));
     ASSERT_TRUE(s.run("3", false));
     EXPECT_EQ(s.mats(), "1 2 3 1 2 3 1 ");
-    EXPECT_EQ(column(s.schedule.mat(1), 0), "1 4 7 ");
+    EXPECT_EQ(columnText(s.schedule.mat(1), 0), "1 4 7 ");
     std::string line;
     for (int c = 0; c < 5; ++c)
-        line += column(s.schedule.mat(2), c);
+        line += columnText(s.schedule.mat(2), c);
     EXPECT_EQ(line, "2 5 Red 2 Red 5 R2 R5 Green 2 Green 5 G2 G5 ");
     EXPECT_TRUE(s.dir.exists("Restore.Csv"));
 
     ASSERT_TRUE(s.run("6", false));
     ASSERT_TRUE(s.run("2", false));
     EXPECT_EQ(s.schedule.visibleMats, 2);
-    EXPECT_EQ(column(s.schedule.mat(1), 0), "1 3 5 7 ");
-    EXPECT_EQ(column(s.schedule.mat(2), 0), "2 4 6 ");
+    EXPECT_EQ(columnText(s.schedule.mat(1), 0), "1 3 5 7 ");
+    EXPECT_EQ(columnText(s.schedule.mat(2), 0), "2 4 6 ");
 
     // The empty row of a fresh bout list is no bout and gets no mat.
     s.meet.boutGrid = Meet().boutGrid;

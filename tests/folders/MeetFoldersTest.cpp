@@ -1,11 +1,9 @@
 #include "app/MeetFolders.h"
-#include "app/Shell.h"
 #include "folders/MeetPlaces.h"
 #include "folders/RecentMeetList.h"
 #include "meet/Meet.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
-#include "teams/TeamScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +12,6 @@
 #include <QtTest>
 
 #include <fstream>
-#include <random>
 
 using namespace korvanda;
 namespace fs = std::filesystem;
@@ -307,57 +304,6 @@ private slots:
         QCOMPARE(bytesOf(spring / "Teams.Csv"), tigers);
         QCOMPARE(program.dialogs.warnings.size(), std::size_t(1));
         QVERIFY(program.dialogs.warnings[0].find("already holds a meet") != std::string::npos);
-    }
-
-    // Random meets opened, made, refused and cancelled in turn. After every
-    // step exactly one working window shows, all four are titled after the
-    // open meet, which heads the recent list, and a meet left behind has
-    // taken its windows and its About box with it.
-    void randomSwitching()
-    {
-        TempDir scratch;
-        std::mt19937 dice(20261207);
-        std::vector<QString> folders;
-        for (const char* name : { "A", "B", "C", "D", "E", "F" })
-            folders.push_back(qt(makeMeet(scratch.path(), name)));
-        scratch.write("Notes.Txt", "x");
-        folders.push_back(qt(scratch.path() / "Notes.Txt"));
-        folders.push_back(qt(scratch.path() / "Gone"));
-        Program program(installed.path());
-        QVERIFY(program.start(folders[0]));
-        const char* entries[]
-            = { "mnuOpenMeet", "mnuNewMeet", "mnuRecent1", "mnuRecent3", "mnuRoster", "mnuBout", "mnuMat", "mnuAbout" };
-        int switches = 0;
-        for (int step = 0; step < 150; ++step) {
-            const char* name = entries[dice() % std::size(entries)];
-            program.folders.meet().rostersChanged = dice() % 2;
-            program.dialogs.answersWithCancel.push_back(Answer(dice() % 3));
-            program.dialogs.answers.push_back(dice() % 2);
-            if (dice() % 5)
-                program.choices << (std::string_view(name) == "mnuNewMeet" && dice() % 2
-                        ? qt(scratch.path() / ("New" + std::to_string(step)))
-                        : folders[dice() % folders.size()]);
-            recentEntries();
-            const Meet* before = &program.folders.meet();
-            QPointer<QWidget> oldTeam = &program.folders.shell().teamScreen();
-            if (auto* action = entry(name))
-                action->trigger();
-            QCoreApplication::processEvents();
-            program.choices.clear();
-            const bool switched = &program.folders.meet() != before;
-            switches += switched;
-            QCOMPARE(oldTeam.isNull(), switched);
-            QCOMPARE(visibleWindows().size(), 1);
-            const QString meetName = " - " + QDir(program.folders.folder()).dirName();
-            for (auto kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat })
-                QVERIFY(program.folders.shell().window(kind).windowTitle().endsWith(meetName));
-            for (QWidget* w : QApplication::topLevelWidgets())
-                QVERIFY(!switched || w->objectName() != QLatin1String("AboutScreen"));
-            QCOMPARE(qt(program.folders.meet().directory), program.folders.folder());
-            QCOMPARE(loadRecentMeets().value(0), program.folders.folder());
-            QVERIFY(loadRecentMeets().size() <= 5);
-        }
-        QVERIFY(switches > 20);
     }
 };
 

@@ -29,17 +29,17 @@ TEST(BoutRemovalTest, AskedEveryTimeAndSavedWhateverTheAnswer)
     meet.roster.setCell(3, RosterColumn::Name, "Bo");
     dialogs.queueAnswers({ true, true, true });
     EXPECT_TRUE(removeLastBout(meet, dialogs));
-    EXPECT_EQ(boutsCells(meet), (Texts { "1,2", "1,3", "2" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Bouts), (Texts { "1,2", "1,3", "2" }));
 
     meet.roster = before.roster;
     meet.roster.setCell(1, RosterColumn::Bouts, "1,2");
     meet.roster.setCell(2, RosterColumn::Bouts, "1");
     EXPECT_TRUE(removeLastBout(meet, dialogs));
-    EXPECT_EQ(boutsCells(meet), (Texts { "1", "1", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Bouts), (Texts { "1", "1", "" }));
     // The lone bout leaves the empty row of a fresh list, which has nothing to remove.
     EXPECT_TRUE(removeLastBout(meet, dialogs));
     EXPECT_EQ(meet.boutGrid, Meet().boutGrid);
-    EXPECT_EQ(boutsCells(meet), (Texts { "", "", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Bouts), (Texts { "", "", "" }));
     EXPECT_FALSE(removeLastBout(meet, dialogs));
     EXPECT_EQ(dialogs.shown.back(), "There is no bout to remove.");
     EXPECT_EQ(dialogs.questions.size(), 4u) << "nothing to ask about";

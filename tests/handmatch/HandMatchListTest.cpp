@@ -112,7 +112,7 @@ TEST_F(HandMatchListTest, EditBoutThenReplace)
     pick(2, 1);
     EXPECT_TRUE(list.editOrReplaceBout(meet, "5", dialogs));
     EXPECT_TRUE(!list.editing() && listIsEmpty());
-    EXPECT_EQ(boutsCells(meet), (Texts { "2,5,9", "1,2,3,4", "1,2,3,4,5", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Bouts), (Texts { "2,5,9", "1,2,3,4", "1,2,3,4,5", "" }));
     EXPECT_EQ(rowOf(meet.boutGrid, 5),
         (Texts { "5", "1", "", "Ann", "9.0", "60", "1.0", "TIG", "", "Decision", "", "Cy", "9.0", "70", "2.0", "LIO",
             "", "" }))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "meet/Meet.h"
+#include "support/TableColumn.h"
 
 #include <string>
 #include <vector>
@@ -34,11 +35,3 @@ inline Texts rowOf(const korvanda::Table& table, int row)
     return cells;
 }
 
-// Every wrestler's Bouts cell, in roster order.
-inline Texts boutsCells(const korvanda::Meet& meet)
-{
-    Texts cells;
-    for (int row = 1; row < meet.roster.rowCount(); ++row)
-        cells.push_back(meet.roster.cell(row, korvanda::RosterColumn::Bouts));
-    return cells;
-}

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace korvanda;
 
 TEST(OpponentSearchTest, CandidatesAndTheirScores)
@@ -19,10 +17,10 @@ TEST(OpponentSearchTest, CandidatesAndTheirScores)
     ASSERT_EQ(candidates.size(), 5u);
     EXPECT_EQ(candidates[1].teamIndex, 0) << "the team must match exactly";
 
-    // Ann against Bo; the weights are compared as logarithms, composites 60 and 65.
-    const float logGap = std::log(60.0f) - std::log(66.0f);
+    // Ann against Bo, worked by hand: age 2 x 1^2, weight 10 x (ln 66/60)^2 = 10 x 0.0953102^2,
+    // skill 1 x 2^2, composite 1 x 5^2.
     const auto allFour = handMatchCriteria({ true, true, true, true, true });
-    EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, allFour), 2.0f + 10.0f * (logGap * logGap) + 4.0f + 25.0f);
+    EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, allFour), 31.09084f);
     EXPECT_FLOAT_EQ(handMatchScore(0, 1, candidates, handMatchCriteria({ false, false, true })), 4.0f);
     const auto strict = handMatchCriteria({});
     EXPECT_EQ(handMatchScore(1, 1, candidates, strict), forbiddenCost);

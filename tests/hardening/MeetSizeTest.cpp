@@ -6,6 +6,7 @@
 #include "matching/MatchCommand.h"
 #include "meet/Numbers.h"
 #include "meet/RowSorts.h"
+#include "support/TableColumn.h"
 
 #include <gtest/gtest.h>
 
@@ -39,10 +40,8 @@ TEST(MeetSizeTest, ManyWrestlersFromFilesToPrintedLists)
     ASSERT_TRUE(loadRosters(meet, true, dialogs));
     // The names are all different, so a row lost or doubled shows.
     const auto names = [](const Table& roster) {
-        std::set<std::string> all;
-        for (int r = 1; r < roster.rowCount(); ++r)
-            all.insert(roster.cell(r, RosterColumn::Name));
-        return all;
+        const auto all = columnOf(roster, RosterColumn::Name);
+        return std::set<std::string>(all.begin(), all.end());
     };
     const auto imported = names(meet.roster);
     ASSERT_EQ(imported.size(), std::size_t { teams * perTeam });

@@ -197,6 +197,43 @@ TEST(AutoMatchTest, BoutListOfALargerMeet)
     }
 }
 
+TEST(AutoMatchTest, FastMatchingOfRandomMeetsIsThePlainOne)
+{
+    // The shapes the shortcuts skip most in: everyone at one bout, everyone
+    // at the maximum, teams of one, no weight limit, one mat or six.
+    const struct {
+        int wrestlers, teams;
+        const char *minBouts, *maxBouts, *mats;
+        bool weightOn = true;
+    } shapes[] = {
+        { 150, 6, "1", "1", "1" },
+        { 120, 4, "3", "3", "6" },
+        { 100, 100, "2", "3", "2" },
+        { 140, 2, "1", "4", "3" },
+        { 90, 3, "2", "2", "1", false },
+    };
+    std::mt19937 dice(23);
+    for (const auto& shape : shapes) {
+        std::vector<std::string> teams, rows;
+        for (int t = 1; t <= shape.teams; ++t)
+            teams.push_back("T" + std::to_string(t));
+        for (int w = 1; w <= shape.wrestlers; ++w) {
+            const unsigned age = 7 + dice() % 8, weight = (40 + 7 * age) * (85 + dice() % 35) / 100;
+            rows.push_back("W" + std::to_string(w) + "\t" + std::to_string(age) + "\t" + std::to_string(weight) + "\t"
+                + std::to_string(1 + dice() % 5) + "\t" + teams[static_cast<std::size_t>(w - 1) % teams.size()]);
+        }
+        MatchSettings settings { .weightOn = shape.weightOn };
+        settings.limit(LimitBox::MinBouts) = shape.minBouts;
+        settings.limit(LimitBox::MaxBouts) = shape.maxBouts;
+        settings.mats = shape.mats;
+        Meet fast = meetOf(teams, rows), plain = fast;
+        ASSERT_TRUE(match(fast, settings).matched);
+        match(plain, settings, RestOrdering::Plain);
+        EXPECT_EQ(fast.boutGrid, plain.boutGrid) << &shape - shapes;
+        EXPECT_EQ(fast.roster, plain.roster) << &shape - shapes;
+    }
+}
+
 TEST(MatchCommandTest, WhenTheBoutsAndTheRestoreFileChange)
 {
     enum Outcome { nothing, saved, replaced }; // replaced bouts are saved too

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 using namespace korvanda;
@@ -50,8 +49,9 @@ TEST(MatchSettingsTest, LimitBoxes)
     const MatchValues v = readMatchValues(settings, dialogs).value();
     EXPECT_EQ(std::tie(v.idealAge, v.maxAge, v.idealSkill, v.maxSkill), std::make_tuple(0.5f, 1.0f, 1.5f, 2.0f));
     EXPECT_EQ(std::tie(v.minBouts, v.maxBouts), std::make_tuple(2, 4)) << "halves go to the even neighbour";
-    EXPECT_EQ(v.idealWeight, static_cast<float>(std::log(1.07)));
-    EXPECT_EQ(v.maxWeight, static_cast<float>(std::log(1.10)));
+    // 7 and 10 percent as differences of log weights: ln 1.07 and ln 1.10.
+    EXPECT_FLOAT_EQ(v.idealWeight, 0.06765865f);
+    EXPECT_FLOAT_EQ(v.maxWeight, 0.09531018f);
     for (const auto& [text, mats] :
         { std::pair { "7", 6 }, { "0", 1 }, { "2.5", 2 }, { "3.5", 4 }, { "two", 1 }, { "1e9", 6 } })
         EXPECT_EQ(matsFromText(text), mats) << "held to the spin range: " << text;

@@ -29,10 +29,10 @@ Meet smallMeet()
 
 TEST(RestoreFileTest, ExactBytes)
 {
-    const Meet empty;
-    const std::string text = restoreFileText(empty);
-    const std::string teamBlock = "2,4\r\n\"" + empty.teamList.cell(0, 0) + "\"\r\n\"Abbrev.    \"\r\n\""
-        + empty.teamList.cell(0, 2) + "\"\r\n\"" + empty.teamList.cell(0, 3) + "\"\r\n\"\t\t\t\"\r\n";
+    const std::string text = restoreFileText(Meet());
+    // The captions as the team list shows them, blanks and all.
+    const std::string teamBlock = "2,4\r\n\"Team Name" + std::string(62, ' ') + "\"\r\n\"Abbrev.    \"\r\n\"Head Coach"
+        + std::string(21, ' ') + "\"\r\n\"Data File" + std::string(50, ' ') + "\"\r\n\"\t\t\t\"\r\n";
     EXPECT_EQ(text.substr(0, teamBlock.size()), teamBlock);
     EXPECT_NE(text.find("2,18\r\n\"Bout\"\r\n\"Mat\"\r\n\"\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\"\r\n"), std::string::npos);
@@ -49,7 +49,7 @@ TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
     meet.directory = dir.path();
     meet.roster.setCell(2, 0, "Ada \"Rock\" Brun");
     FakeDialogs dialogs;
-    ASSERT_TRUE(saveRestoreFile(meet, dialogs));
+    ASSERT_TRUE(saveRestoreFile(meet, dialogs, "Save List"));
 
     Meet fresh;
     fresh.directory = dir.path();

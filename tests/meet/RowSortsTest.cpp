@@ -1,6 +1,7 @@
 #include "meet/RowSorts.h"
 
 #include "meet/Meet.h"
+#include "support/TableColumn.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,6 @@ Table rosterOf(const Cells& rows)
     return roster;
 }
 
-Cells column(const Table& table, int c)
-{
-    Cells cells;
-    for (int r = 1; r < table.rowCount(); ++r)
-        cells.push_back(table.cell(r, c));
-    return cells;
-}
-
 } // namespace
 
 TEST(RowSortsTest, NumbersBeforeTextsAndTextsByCharacterCode)
@@ -55,7 +48,7 @@ TEST(RowSortsTest, NumbersBeforeTextsAndTextsByCharacterCode)
             for (std::size_t k = 0; k < c.keys.size(); ++k)
                 roster.setCell(static_cast<int>(k) + 1, c.sortColumn, c.keys[k]);
             sortRoster(roster, c.sortColumn, c.ascending, stable);
-            EXPECT_EQ(column(roster, c.sortColumn), c.expected) << c.keys[0] << (stable ? " stable" : " quick");
+            EXPECT_EQ(columnOf(roster, c.sortColumn), c.expected) << c.keys[0] << (stable ? " stable" : " quick");
         }
     }
 }
@@ -67,10 +60,10 @@ TEST(RowSortsTest, QuickSortMayReorderEqualKeysWhileStableSortKeepsThem)
     const Table before = rosterOf({ "A\t1\t60", "B\t2\t70", "C\t2\t80", "D\t0\t90" });
     Table quick = before, stable = before;
     quickSortRows(quick, RosterColumn::Age, true, 1, 4);
-    EXPECT_EQ(column(quick, RosterColumn::Name), (Cells { "D", "A", "C", "B" }));
-    EXPECT_EQ(column(quick, RosterColumn::Wgt), (Cells { "90", "60", "80", "70" }));
+    EXPECT_EQ(columnOf(quick, RosterColumn::Name), (Cells { "D", "A", "C", "B" }));
+    EXPECT_EQ(columnOf(quick, RosterColumn::Wgt), (Cells { "90", "60", "80", "70" }));
     stableSortRows(stable, RosterColumn::Age, true, 1, 4);
-    EXPECT_EQ(column(stable, RosterColumn::Name), (Cells { "D", "A", "B", "C" }));
+    EXPECT_EQ(columnOf(stable, RosterColumn::Name), (Cells { "D", "A", "B", "C" }));
 }
 
 TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
@@ -78,14 +71,14 @@ TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
     for (const bool stable : { false, true }) {
         Table roster = rosterOf({ "x\t12", "c\t3", "b\t2", "a\t1", "y\t0" });
         (stable ? stableSortRows : quickSortRows)(roster, RosterColumn::Age, true, 2, 4);
-        EXPECT_EQ(column(roster, RosterColumn::Name), (Cells { "x", "a", "b", "c", "y" }));
+        EXPECT_EQ(columnOf(roster, RosterColumn::Name), (Cells { "x", "a", "b", "c", "y" }));
 
         // The empty row a roster starts with sorts like any other row.
         Table fresh = Table::withCaptions(rosterCaptions);
         fresh.appendRow("Al\t9.5");
         fresh.appendRow("Bo\t8.0");
         sortRoster(fresh, RosterColumn::Age, true, stable);
-        EXPECT_EQ(column(fresh, RosterColumn::Name), (Cells { "Bo", "Al", "" }));
+        EXPECT_EQ(columnOf(fresh, RosterColumn::Name), (Cells { "Bo", "Al", "" }));
         EXPECT_EQ(fresh.cell(0, RosterColumn::Name), Table::withCaptions(rosterCaptions).cell(0, RosterColumn::Name));
     }
 }

@@ -8,8 +8,7 @@
 #include "meet/TableView.h"
 #include "meetcheck/RestCheck.h"
 #include "roster/WrestlerScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,47 +29,28 @@ class CheckScreenTest : public QObject {
     Q_OBJECT
 
     // The whole program on spreadMeet(), in a folder of its own.
-    struct Program {
-        TempDir dir;
-        Meet meet = spreadMeet();
-        FakeDialogs dialogs;
-        Shell shell { meet, dialogs };
-
+    struct Program : ProgramFixture {
         Program()
+            : ProgramFixture(Empty, [](ProgramFixture& p) {
+                p.dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n\"Lions\",\"LIO\",\"Bo\",\"Lions\"\r\n");
+                p.meet = spreadMeet();
+                p.meet.directory = p.dir.path();
+            })
         {
-            dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n\"Lions\",\"LIO\",\"Bo\",\"Lions\"\r\n");
-            meet.directory = dir.path();
-            shell.loadWindows();
         }
 
-        template <class T> T* child(QWidget& window, const QString& name) { return window.findChild<T*>(name); }
-        void click(QWidget& window, const QString& name)
-        {
-            QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
-        }
         // Match with limits that leave some wrestlers short of two bouts.
         void match(bool findBest)
         {
-            WrestlerScreen& roster = shell.wrestlerScreen();
             const MatchSettings tight = tightSettings();
             const char* names[] = { "IdealDiffAgeBox", "MaxDiffAgeBox", "IdealDiffWeightBox", "MaxDiffWeightBox",
                 "IdealDiffSkillBox", "MaxDiffSkillBox", "MinBoutsBox", "MaxBoutsBox" };
             for (int b = 0; b < limitBoxCount; ++b)
-                child<QLineEdit>(roster, QString::fromLatin1(names[b]))
+                child<QLineEdit>(WindowKind::Roster, QString::fromLatin1(names[b]))
                     ->setText(QString::fromStdString(tight.limits[static_cast<std::size_t>(b)]));
-            child<QCheckBox>(roster, u"FindBestCheck"_s)->setChecked(findBest);
+            child<QCheckBox>(WindowKind::Roster, u"FindBestCheck"_s)->setChecked(findBest);
             shell.showWindow(WindowKind::Roster);
-            click(roster, u"AutoGoButton"_s);
-        }
-        void clickRow(QWidget& window, const QString& view, int row, bool twice = false)
-        {
-            auto* grid = child<TableView>(window, view);
-            const QModelIndex index = grid->model()->index(row - 1, 0);
-            grid->scrollTo(index);
-            const QPoint at = grid->visualRect(index).center();
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-            if (twice)
-                QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+            click(WindowKind::Roster, u"AutoGoButton"_s);
         }
     };
 
@@ -103,15 +83,16 @@ private slots:
         const int listRow = static_cast<int>(shortList.size());
         const ShortWrestler chosen = shortList.back();
         QVERIFY(chosen.proposedRow > 0);
-        checked.clickRow(check, u"ShortGrid"_s, listRow, true);
+        checked.scrollToRow(WindowKind::Check, u"ShortGrid"_s, listRow);
+        checked.clickRow(WindowKind::Check, u"ShortGrid"_s, listRow, Clicks::Twice);
         QVERIFY(checked.shell.wrestlerScreen().isVisible());
         QVERIFY(!check.isVisible());
-        checked.click(checked.shell.wrestlerScreen(), u"HandMatchAddButton"_s);
+        checked.click(WindowKind::Roster, u"HandMatchAddButton"_s);
 
-        WrestlerScreen& roster = byHand.shell.wrestlerScreen();
-        byHand.clickRow(roster, u"Roster"_s, chosen.rosterRow);
-        byHand.clickRow(roster, u"HandMatchGrid"_s, 1);
-        byHand.click(roster, u"HandMatchAddButton"_s);
+        byHand.scrollToRow(WindowKind::Roster, u"Roster"_s, chosen.rosterRow);
+        byHand.clickRow(WindowKind::Roster, u"Roster"_s, chosen.rosterRow);
+        byHand.clickRow(WindowKind::Roster, u"HandMatchGrid"_s, 1);
+        byHand.click(WindowKind::Roster, u"HandMatchAddButton"_s);
 
         const int last = checked.meet.boutGrid.rowCount() - 1;
         QCOMPARE(checked.meet.boutGrid.cell(last, BoutColumn::Name1), chosen.name);
@@ -127,16 +108,15 @@ private slots:
     {
         Program program;
         program.match(false);
-        MatchScreen& bouts = program.shell.matchScreen();
         program.shell.showWindow(WindowKind::Bout);
-        program.click(bouts, u"ScheduleButton"_s);
+        program.click(WindowKind::Bout, u"ScheduleButton"_s);
         const Table& boutGrid = program.meet.boutGrid;
         QCOMPARE(program.shell.scheduleScreen().markedBouts(), shortRestBouts(boutGrid, 2));
         QVERIFY(!program.shell.scheduleScreen().markedBouts().empty());
 
         CheckScreen& check = program.shell.checkScreen();
         program.shell.showWindow(WindowKind::Check);
-        auto* minimum = program.child<QSpinBox>(check, u"MinimumRestBox"_s);
+        auto* minimum = program.child<QSpinBox>(WindowKind::Check, u"MinimumRestBox"_s);
         QCOMPARE(minimum->value(), 2);
         minimum->setValue(0);
         QCOMPARE(program.shell.scheduleScreen().markedBouts(), shortRestBouts(boutGrid, 0));
@@ -148,7 +128,7 @@ private slots:
         const auto before = check.check().shortList.wrestlers;
         const std::string red = boutGrid.cell(boutGrid.rowCount() - 1, BoutColumn::Name1);
         program.dialogs.queueAnswers({ true });
-        program.child<QPushButton>(bouts, u"RemoveLastButton"_s)->click();
+        program.child<QPushButton>(WindowKind::Bout, u"RemoveLastButton"_s)->click();
         const auto& after = check.check().shortList.wrestlers;
         QVERIFY(after != before);
         int redBouts = -1;
@@ -162,29 +142,25 @@ private slots:
     // Each meet folder keeps its own values; the settings file keeps its own.
     void valuesAreKeptForEachMeetFolder()
     {
-        TempDir otherDir;
         std::filesystem::path first;
         {
             Program program;
             first = program.dir.path();
-            CheckScreen& check = program.shell.checkScreen();
-            program.child<QSpinBox>(check, u"MinimumRestBox"_s)->setValue(3);
-            program.child<QSpinBox>(check, u"MinutesPerBoutBox"_s)->setValue(4);
-            program.child<QTimeEdit>(check, u"StartTimeBox"_s)->setTime(QTime(10, 15));
+            program.child<QSpinBox>(WindowKind::Check, u"MinimumRestBox"_s)->setValue(3);
+            program.child<QSpinBox>(WindowKind::Check, u"MinutesPerBoutBox"_s)->setValue(4);
+            program.child<QTimeEdit>(WindowKind::Check, u"StartTimeBox"_s)->setTime(QTime(10, 15));
             program.shell.exitAll();
             QVERIFY(!program.dir.read("KorvandaSettings.Csv").empty());
             QVERIFY(!QString::fromStdString(program.dir.read("KorvandaSettings.Csv")).contains(u"Rest"_s));
         }
         for (const bool same : { true, false }) {
-            Meet meet;
-            meet.directory = same ? first : otherDir.path();
-            FakeDialogs dialogs;
-            Shell shell(meet, dialogs);
-            shell.loadWindows();
-            CheckScreen& check = shell.checkScreen();
-            QCOMPARE(check.findChild<QSpinBox*>(u"MinimumRestBox"_s)->value(), same ? 3 : 2);
-            QCOMPARE(check.findChild<QSpinBox*>(u"MinutesPerBoutBox"_s)->value(), same ? 4 : 5);
-            QCOMPARE(check.findChild<QTimeEdit*>(u"StartTimeBox"_s)->time(), same ? QTime(10, 15) : QTime(9, 0));
+            ProgramFixture next(ProgramFixture::Empty, [&](ProgramFixture& p) {
+                if (same)
+                    p.meet.directory = first;
+            });
+            QCOMPARE(next.child<QSpinBox>(WindowKind::Check, u"MinimumRestBox"_s)->value(), same ? 3 : 2);
+            QCOMPARE(next.child<QSpinBox>(WindowKind::Check, u"MinutesPerBoutBox"_s)->value(), same ? 4 : 5);
+            QCOMPARE(next.child<QTimeEdit>(WindowKind::Check, u"StartTimeBox"_s)->time(), same ? QTime(10, 15) : QTime(9, 0));
         }
     }
 };

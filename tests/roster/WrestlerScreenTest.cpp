@@ -1,13 +1,8 @@
 #include "roster/WrestlerScreen.h"
 #include "matching/PairingMeasures.h"
-#include "meet/Meet.h"
 #include "meet/TableModels.h"
 #include "meet/TableView.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
-#include "teams/RosterImport.h"
-#include "teams/TeamFiles.h"
-#include "teams/TeamScreen.h"
+#include "support/ProgramFixture.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -17,32 +12,25 @@ using namespace korvanda;
 class WrestlerScreenTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        TempDir dir;
-        Meet meet;
-        FakeDialogs dialogs;
-        TableModels models { meet };
-        TeamScreen teams { meet, models, dialogs };
-        WrestlerScreen screen { meet, models, dialogs, teams };
+    // The roster window of the whole program, on the demo meet's rosters or
+    // on two wrestlers of one team.
+    struct Fixture : ProgramFixture {
+        WrestlerScreen& screen = shell.wrestlerScreen();
 
         explicit Fixture(bool demoMeet = false)
+            : ProgramFixture(demoMeet ? Demo : Empty)
         {
-            meet.directory = dir.path();
             if (demoMeet) {
-                for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
-                    std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
-                readTeamList(meet);
-                loadRosters(meet, true, dialogs);
+                ProgramFixture::click(WindowKind::Team, QStringLiteral("LoadRostersButton"));
             } else {
                 meet.teamList.setCell(1, 0, "Tigers");
                 meet.teamList.setCell(1, 1, "TIG");
                 meet.roster.setRowCount(1);
                 meet.roster.appendRow("Kim Sorel\t9.0\t62\t2.0\tTIG\t50\tYes\t");
                 meet.roster.appendRow("Ada Brun\t11.0\t80\t3.0\tTIG\t60\t\t");
+                shell.models().refresh();
             }
-            models.refresh();
-            screen.load();
-            screen.show();
+            shell.showWindow(WindowKind::Roster);
             QApplication::setActiveWindow(&screen);
         }
 
@@ -50,14 +38,10 @@ class WrestlerScreenTest : public QObject {
         {
             return screen.findChild<T*>(QString::fromLatin1(name));
         }
-        void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-        void clickRow(const char* view, int row, bool twice = false)
+        void click(const char* name) { clickButton(screen, QString::fromLatin1(name)); }
+        void clickRow(const char* view, int row, Clicks clicks = Clicks::Once)
         {
-            auto* table = find<TableView>(view);
-            const QPoint centre = table->visualRect(table->model()->index(row - 1, 0)).center();
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
-            if (twice)
-                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
+            ::clickRow(screen, QString::fromLatin1(view), row, clicks);
         }
         // Typing into a box, which the next box or button then takes the focus from.
         void type(const char* box, const char* text)
@@ -74,10 +58,10 @@ private slots:
     void doubleClickTogglesAttendanceOnlyWhenAskedAndAddTakesTheBoxesInTheirStoredForms()
     {
         Fixture f;
-        f.clickRow("Roster", 1, true);
+        f.clickRow("Roster", 1, Clicks::Twice);
         QCOMPARE(f.cell(1, RosterColumn::Here), std::string("Yes"));
         f.find<QCheckBox>("AttendanceCheck")->setChecked(true);
-        f.clickRow("Roster", 2, true);
+        f.clickRow("Roster", 2, Clicks::Twice);
         QCOMPARE(f.cell(2, RosterColumn::Here), std::string("Yes"));
         QVERIFY(!f.meet.rostersChanged && f.dir.exists("Restore.Csv"));
         QVERIFY(f.find("NameBox")->text().isEmpty());
@@ -128,6 +112,29 @@ private slots:
         f.click("HandMatchCancelButton");
         QCOMPARE(edit->text(), QStringLiteral("Edit Bout >"));
         QVERIFY(!f.find("HandMatchEditBoutNumber")->isReadOnly());
+    }
+
+    // The wrestler clicked into the list's second row lands there, whether
+    // or not the search already proposed an opponent for it.
+    void aWrestlerClickedIntoTheSecondRowLandsThere_data()
+    {
+        QTest::addColumn<bool>("findBest");
+        QTest::newRow("find best") << true;
+        QTest::newRow("by hand only") << false;
+    }
+
+    void aWrestlerClickedIntoTheSecondRowLandsThere()
+    {
+        QFETCH(bool, findBest);
+        Fixture f(true);
+        f.find<QCheckBox>("FindBestCheck")->setChecked(findBest);
+        f.clickRow("Roster", 1);
+        f.clickRow("HandMatchGrid", 1);
+        f.clickRow("Roster", 3);
+        f.clickRow("HandMatchGrid", 2);
+        const QAbstractItemModel& list = *f.find<TableView>("HandMatchGrid")->model();
+        QCOMPARE(list.index(0, 0).data().toString().toStdString(), f.cell(1, RosterColumn::Name));
+        QCOMPARE(list.index(1, 0).data().toString().toStdString(), f.cell(3, RosterColumn::Name));
     }
 
     // After a bout made by hand the match button asks first; Yes matches

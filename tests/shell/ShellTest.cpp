@@ -1,8 +1,6 @@
-#include "app/Shell.h"
-#include "meet/Meet.h"
+#include "meetcheck/CheckScreen.h"
 #include "roster/WrestlerScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 #include "teams/TeamScreen.h"
 
 #include <QAction>
@@ -34,14 +32,10 @@ class ShellTest : public QObject {
 private slots:
     void windowMenuShowsExactlyOneWindow()
     {
-        TempDir dir;
-        dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n");
-        Meet meet;
-        meet.directory = dir.path();
-        FakeDialogs dialogs;
-        Shell shell(meet, dialogs);
-        shell.loadWindows();
-        QCOMPARE(meet.teamList.cell(1, 0), std::string("Tigers"));
+        ProgramFixture program(ProgramFixture::Empty,
+            [](ProgramFixture& p) { p.dir.write("Teams.Csv", "\"Tigers\",\"TIG\",\"Ann\",\"Tigers\"\r\n"); });
+        Shell& shell = program.shell;
+        QCOMPARE(program.meet.teamList.cell(1, 0), std::string("Tigers"));
         QVERIFY(visibleWindows().isEmpty());
 
         shell.showWindow(WindowKind::Team);
@@ -65,58 +59,68 @@ private slots:
     void settingsSurviveARestart()
     {
         TempDir dir;
-        FakeDialogs dialogs;
+        const auto inDir = [&dir](ProgramFixture& p) { p.meet.directory = dir.path(); };
         {
-            Meet meet;
-            meet.directory = dir.path();
-            Shell shell(meet, dialogs);
-            shell.loadWindows();
+            ProgramFixture first(ProgramFixture::Empty, inDir);
+            Shell& shell = first.shell;
             shell.showWindow(WindowKind::Roster);
             child<QLineEdit>(shell.wrestlerScreen(), "MinBoutsBox")->setText(QStringLiteral("1,5"));
             child<QCheckBox>(shell.wrestlerScreen(), "SameTeamCheck")->setChecked(false);
             child<QLineEdit>(shell.teamScreen(), "NumMatsBox")->setText(QStringLiteral("4"));
             child<QCheckBox>(shell.teamScreen(), "OmitAbsentsCheck")->setChecked(false);
             shell.wrestlerScreen().close();
+            QVERIFY(first.dialogs.shown.empty());
         }
-        Meet next;
-        next.directory = dir.path();
-        Shell shell(next, dialogs);
-        shell.loadWindows();
+        ProgramFixture next(ProgramFixture::Empty, inDir);
+        Shell& shell = next.shell;
         QCOMPARE(child<QLineEdit>(shell.wrestlerScreen(), "MinBoutsBox")->text(), QStringLiteral("1,5"));
         QVERIFY(!child<QCheckBox>(shell.wrestlerScreen(), "SameTeamCheck")->isChecked());
         QCOMPARE(shell.teamScreen().matsText(), QStringLiteral("4"));
         QVERIFY(!shell.teamScreen().omitAbsents());
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(next.dialogs.shown.empty());
     }
 
-    // Closing one window closes the others: each close step tries the
-    // settings again while they fail, and asks about changed rosters until
-    // a Yes, which writes them once.
-    void changedRostersAndUnwritableSettingsAtClose()
+    // Closing asks about changed rosters once for each of the team, bout,
+    // mat and roster windows until a Yes, which writes the team files once;
+    // the check window, the mat board and About ask nothing, whichever
+    // window is closed. Each close step tries the settings again while they fail.
+    void closingAsksForTheFourWorkingWindowsOnly_data()
     {
-        TempDir dir;
-        std::filesystem::create_directory(dir.path() / "KorvandaSettings.Csv");
-        Meet meet;
-        meet.directory = dir.path();
-        FakeDialogs dialogs;
-        Shell shell(meet, dialogs);
-        shell.loadWindows();
-        meet.teamList.setCell(1, 0, "Tigers");
-        meet.teamList.setCell(1, 1, "TIG");
-        meet.roster.setCell(1, 0, "Kim");
-        meet.roster.setCell(1, 4, "TIG");
-        meet.rostersChanged = true;
-        dialogs.queueAnswers({ false, true });
-        shell.showWindow(WindowKind::Roster);
-        shell.wrestlerScreen().close();
-        const std::string unable = "Unable to save settings.", ask = "Save changes to rosters?";
-        // The team has a wrestler and no data file: Yes names it.
-        const std::string unsaved
-            = "Team Tigers has no usable data file, so its wrestlers were not saved to a team file.";
-        QCOMPARE(
-            dialogs.shown, (std::vector<std::string> { unable, ask, unable, ask, unsaved, unable, unable, unable }));
-        QVERIFY(dir.exists("Teams.Csv"));
-        QVERIFY2(!dir.exists("Teams.Bak"), "No wrote nothing and Yes wrote once");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::newRow("No each time") << QList<bool> { false, false, false, false };
+        QTest::newRow("No, then Yes") << QList<bool> { false, true };
+        QTest::newRow("Yes") << QList<bool> { true };
+    }
+
+    void closingAsksForTheFourWorkingWindowsOnly()
+    {
+        QFETCH(QList<bool>, answers);
+        ProgramFixture program(ProgramFixture::Demo, [](ProgramFixture& p) {
+            std::filesystem::create_directory(p.dir.path() / "KorvandaSettings.Csv");
+        });
+        Shell& shell = program.shell;
+        program.click(WindowKind::Team, "LoadRostersButton");
+        program.meet.roster.setCell(1, RosterColumn::Name, "Renamed Wrestler");
+        program.meet.rostersChanged = true;
+        for (const auto kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat })
+            shell.showWindow(kind);
+        shell.showBoard();
+        shell.showAbout();
+        shell.showWindow(WindowKind::Check);
+        FakeDialogs& dialogs = program.dialogs;
+        dialogs.answers.assign(answers.begin(), answers.end());
+        shell.checkScreen().close();
+
+        QCOMPARE(dialogs.questions, std::vector<std::string>(answers.size(), "Save changes to rosters?"));
+        QCOMPARE(std::count(dialogs.shown.begin(), dialogs.shown.end(), "Unable to save settings."), 4);
+        QCOMPARE(program.dir.exists("Teams.Bak"), answers.back());
+        // A second write would leave the program's own first one in the copies.
+        for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET)) {
+            QFile original(file.path());
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            if (answers.back())
+                QCOMPARE(program.dir.read(file.path().stem().string() + ".Bak"), original.readAll().toStdString());
+        }
     }
 };
 

@@ -1,20 +1,16 @@
 #include "app/AboutScreen.h"
-#include "app/Shell.h"
 #include "app/SplashScreen.h"
-#include "meet/Meet.h"
+#include "bouts/ListChooser.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
-#include "support/FakeDialogs.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QScreen>
 #include <QSettings>
 #include <QTableView>
 #include <QtTest>
-
-#include <filesystem>
-#include <memory>
 
 using namespace korvanda;
 
@@ -49,26 +45,36 @@ class WindowFitTest : public QObject {
         return {};
     }
 
+    // Why a grid made to show all its rows does not, or empty when every row
+    // is whole in the viewport, its centre not covered by a scroll bar, and
+    // the header whole above them.
+    static QString rowsCutOff(QWidget& window, const QString& name)
+    {
+        if (name.isEmpty())
+            return {};
+        auto* grid = window.findChild<QAbstractItemView*>(name);
+        if (!grid)
+            return name + QStringLiteral(" missing");
+        auto* table = qobject_cast<QTableView*>(grid);
+        if (table && !table->rect().contains(table->horizontalHeader()->geometry()))
+            return name + QStringLiteral(" header cut off");
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            const QRect shown = grid->visualRect(grid->model()->index(row, 0));
+            const QPoint centre = grid->viewport()->mapTo(&window, shown.center());
+            if (shown.top() < 0 || shown.bottom() > grid->viewport()->rect().bottom()
+                || window.childAt(centre) != grid->viewport())
+                return QStringLiteral("%1 row %2 cut off: %3 in %4")
+                    .arg(name)
+                    .arg(row + 1)
+                    .arg(toText(shown), toText(grid->viewport()->rect()));
+        }
+        return {};
+    }
+
     static QString toText(const QRect& r)
     {
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
-
-    struct Run {
-        TempDir dir;
-        Meet meet;
-        FakeDialogs dialogs;
-        std::unique_ptr<Shell> shell;
-
-        Run()
-        {
-            for (const auto& file : std::filesystem::directory_iterator(KORVANDA_DEMO_MEET))
-                std::filesystem::copy_file(file.path(), dir.path() / file.path().filename());
-            meet.directory = dir.path();
-            shell = std::make_unique<Shell>(meet, dialogs);
-            shell->loadWindows();
-        }
-    };
 
 private slots:
     void initTestCase()
@@ -85,11 +91,14 @@ private slots:
     {
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("grid");
-        QTest::newRow("team") << int(WindowKind::Team) << QStringLiteral("TeamList");
-        QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster");
-        QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid");
-        QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1");
-        QTest::newRow("check") << int(WindowKind::Check) << QStringLiteral("ShortGrid");
+        // A grid made to show a fixed number of rows, whole at every size.
+        QTest::addColumn<QString>("fixedRows");
+        QTest::newRow("team") << int(WindowKind::Team) << QStringLiteral("TeamList") << QString();
+        QTest::newRow("roster") << int(WindowKind::Roster) << QStringLiteral("Roster")
+                                << QStringLiteral("HandMatchGrid");
+        QTest::newRow("bout") << int(WindowKind::Bout) << QStringLiteral("BoutGrid") << QString();
+        QTest::newRow("mat") << int(WindowKind::Mat) << QStringLiteral("ScheduleGrid1") << QString();
+        QTest::newRow("check") << int(WindowKind::Check) << QStringLiteral("ShortGrid") << QString();
     }
 
     void workingWindowsFitAndGrowWithTheirGrids()
@@ -97,12 +106,14 @@ private slots:
         QFETCH(int, shown);
         const auto kind = static_cast<WindowKind>(shown);
         QFETCH(QString, grid);
-        Run run;
-        run.shell->showWindow(kind);
-        QWidget& window = run.shell->window(kind);
+        QFETCH(QString, fixedRows);
+        ProgramFixture run(ProgramFixture::Demo);
+        run.shell.showWindow(kind);
+        QWidget& window = run.shell.window(kind);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString why = misfit(window);
         QVERIFY2(why.isEmpty(), qPrintable(why));
+        QCOMPARE(rowsCutOff(window, fixedRows), QString());
 
         // A larger window gives the room to the grid.
         auto* table = window.findChild<QTableView*>(grid);
@@ -110,26 +121,30 @@ private slots:
         const QSize before = table->size();
         window.resize(window.size() + QSize(300, 200));
         QTRY_VERIFY(table->width() > before.width() && table->height() > before.height());
+        QCOMPARE(rowsCutOff(window, fixedRows), QString());
     }
 
     void otherWindowsFit()
     {
-        Run run;
+        ProgramFixture run(ProgramFixture::Demo);
         AboutScreen about;
         SplashScreen splash;
         Form1Services quiet;
         quiet.inform = [](QWidget*, const QString&) {};
         Form1 quillon(QString::fromStdString(run.dir.path().string()), quiet);
-        run.shell->showBoard();
+        ListChooser chooser(QStringLiteral("Print"));
+        run.shell.showBoard();
         // Quillon at its fullest, with the sample boxes shown.
         quillon.findChild<QAbstractButton*>(QStringLiteral("Check1"))->click();
         for (QWidget* window : { static_cast<QWidget*>(&about), static_cast<QWidget*>(&splash),
-                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell->boardScreen()) }) {
+                 static_cast<QWidget*>(&quillon), static_cast<QWidget*>(&run.shell.boardScreen()),
+                 static_cast<QWidget*>(&chooser) }) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QString why = misfit(*window);
             QVERIFY2(why.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + why));
         }
+        QCOMPARE(rowsCutOff(chooser, QStringLiteral("ListChoice")), QString());
     }
 };
 

@@ -21,6 +21,11 @@ const char* const messagePatterns[] = {
     R"(.* is duplicated and could not be added\. Continue\? )",
     R"(.+\.Csv is one of the meet's own files, not a team's data file; that team's wrestlers were not loaded\.)",
     R"(Couldn't read .+\.Csv; that team's wrestlers were not loaded\.)",
+    // The meet's history
+    R"(Couldn't keep this state of the meet in .+; the restore file was written\.)",
+    R"(These kept states in .+ are damaged and were skipped: \d+\.Kvs(, \d+\.Kvs)*\.)",
+    R"(Bring back the meet as it was at [-\d: ?]+ \(after .*\)\?)",
+    R"(.+\.Kvs is damaged; the meet was not changed\.)",
     // Wrestler editor
     R"(Bad (age|weight|skill) value\.)",
     R"(Error in wrestler data; correct and retry\.)",
@@ -60,6 +65,9 @@ const char* const messagePatterns[] = {
     // Printing the lists
     R"(The (Roster|Bout List|Score List|Bout Sheets|Score Tally) is empty; there is nothing to print\.)",
     R"(Couldn't write .+; the folder may be read-only or the disk full\.)",
+    // Spreadsheets: what "Import Roster..." says before a file is chosen
+    R"(Click the team the roster is for in the team list first\.)",
+    R"(Team .* has no usable data file, so the roster was not imported\.)",
     // Meet folders
     R"((The meet folder ".+" does not exist\.|".+" is a file, not a folder\. A meet needs a folder of its own\.|)"
     R"(The meet folder ".+" cannot be written\. The meet's files could not be saved there; choose a folder you can )"

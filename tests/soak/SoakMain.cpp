@@ -13,6 +13,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -27,6 +28,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int brokenPromiseExit = 3;
+constexpr int thinFlowExit = 4;
 
 // Each "--name value", or "--name" alone.
 struct Options : std::map<std::string, std::string> {
@@ -97,13 +99,19 @@ int runChild(int argc, char** argv, const Options& options)
             return brokenPromiseExit;
         }
     }
+    if (replay)
+        return 0;
+    // A run that seldom gets a meet to its results and schedules, or to
+    // another meet, proves little about them: at least one of each in every
+    // two thousand actions.
     const SoakStats& s = runner.stats();
-    if (!replay)
-        std::cout << "seed " << seed << ": " << count << " actions, " << s.restarts << " restarts, " << s.messagesShown
-                  << " messages, up to " << s.mostBouts << " bouts and " << s.mostResults << " results; "
-                  << s.resultsAccepted << " results accepted, " << s.schedules << " schedules, " << s.filesWritten
-                  << " Write Files with bouts, " << s.meetSwitches << " meets opened; slowest action "
-                  << s.slowestSeconds << " s" << std::endl;
+    std::cout << "seed " << seed << ": " << count << " actions, " << s.resultsAccepted << " results accepted, "
+              << s.schedules << " schedules, " << s.meetSwitches << " meets opened" << std::endl;
+    const int floor = static_cast<int>(count / 2000);
+    if (std::min({ s.resultsAccepted, s.schedules, s.meetSwitches }) < floor) {
+        std::cout << "Too little of the meet's flow: fewer than " << floor << " of one of them" << std::endl;
+        return thinFlowExit;
+    }
     return 0;
 }
 
@@ -137,6 +145,8 @@ std::optional<std::string> runSelf(std::vector<std::string> args, const fs::path
         return std::nullopt;
     if (WIFEXITED(status) && WEXITSTATUS(status) == brokenPromiseExit)
         return readText(verdict);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == thinFlowExit)
+        return "thin flow";
     if (WIFSIGNALED(status))
         return "crash (signal " + std::to_string(WTERMSIG(status)) + ")";
     return "crash (exit " + std::to_string(WEXITSTATUS(status)) + ")";
@@ -192,7 +202,8 @@ int supervise(const Options& options)
         if (!failure)
             return;
         std::cout << "Seed " << seed << " failed after " << done << " actions: " << *failure << std::endl;
-        if (soakCase)
+        // A thin flow is the whole run's, no action's to shrink to.
+        if (soakCase && *failure != "thin flow")
             shrinkAndReport(*soakCase, *failure, seed);
         ++found;
     };

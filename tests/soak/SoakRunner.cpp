@@ -4,9 +4,11 @@
 #include "bouts/MatchScreen.h"
 #include "bouts/MeetLists.h"
 #include "bouts/ResultEntry.h"
+#include "folders/RecentMeetList.h"
 #include "meet/QtText.h"
 #include "meet/RestoreFile.h"
 #include "meetcheck/MatBoardScreen.h"
+#include "widgets/WorkingWindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -255,8 +257,11 @@ SoakRunner::SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed)
     , folder_(root_ / "Meet A")
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    // The recent meets are the soak's own, not the user's.
+    // The recent meets and the places of the windows are kept as the
+    // program keeps them, in the soak's own settings, not the user's.
     qputenv("XDG_CONFIG_HOME", qtPath(root_ / "config").toLocal8Bit());
+    QApplication::setOrganizationName(QStringLiteral("Korvanda"));
+    QApplication::setApplicationName(QStringLiteral("Korvanda"));
     for (const char* name : { "Meet A", "Meet B", "Demo" }) {
         std::filesystem::create_directories(root_ / name);
         writeScratchMeet(root_ / name, meetSeed++);
@@ -286,8 +291,10 @@ void SoakRunner::startProgram()
     folders_->open(qtPath(folder_));
     for (WindowKind kind : { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat }) {
         shell().showWindow(kind);
+        // As at the first start: a later start may find junk the director
+        // left in a box and the close step saved.
         for (auto* box : shell().window(kind).findChildren<QLineEdit*>())
-            startTexts_[QString::fromStdString(widgetPath(box))] = box->text();
+            startTexts_.emplace(QString::fromStdString(widgetPath(box)), box->text());
     }
     shell().showWindow(WindowKind::Team);
     QApplication::processEvents();
@@ -489,20 +496,21 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
     // entry as in an action line; "a|b" is either word.
     static const std::pair<std::size_t, std::vector<const char*>> plans[] = {
         { 8, { "click LoadRostersButton" } },
-        { 20, { "limits; click AutoGoButton" } },
+        { 20, { "mend AutoMatchFrame; click AutoGoButton" } },
         { 25, { "row Roster; row HandMatchGrid; click HandMatchAddButton" } },
         { 60, { "result" } },
         { 63, { "click RemoveLastButton|HandMatchRemoveLastButton" } },
-        { 70, { "click ScheduleButton|ScheduleByWeightButton" } },
+        { 70, { "mend NumMatsBox; click ScheduleButton|ScheduleByWeightButton" } },
         { 76, { "click WriteFilesButton" } },
         { 80, { "click SaveButton" } },
         { 84, { "click RestoreButton" } },
+        { 86, { "click HistoryButton; row HistoryList; click BringBackButton" } },
         { 91,
             { "click RefreshButton; click WriteReportButton", "click RefreshButton; double ShortGrid",
                 "click RefreshButton; row ShortGrid; click ToHandMatchButton",
                 "click RefreshButton; type MinimumRestBox|MinutesPerBoutBox|StartTimeBox 0|1|3|12|99|8:30|23:59|x" } },
-        { 94, { "click PrintButton|ExportPdfButton" } },
-        { 97, { "menu &Window Mat%20B&oard; key MatBoardScreen F11; key MatBoardScreen Escape|F11" } },
+        { 93, { "click PrintButton|ExportPdfButton" } },
+        { 95, { "menu &Window Mat%20B&oard; key MatBoardScreen F11; key MatBoardScreen Escape|F11" } },
         { 100, { "menu &File &New%20Meet...|&Open%20Meet...|Open%20&Recent" } },
     };
     const auto& steps = std::find_if(std::begin(plans), std::end(plans), [roll](const auto& plan) {
@@ -516,11 +524,11 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
                 arg = anyOf(rng, either).toStdString();
         if (action.verb == "result") {
             planResult(rng);
-        } else if (action.verb == "limits") {
-            // Junk left in a limit box would refuse the matching: each gets
-            // back what it held at the start.
+        } else if (action.verb == "mend") {
+            // Junk left in a limit box or the mats box would refuse the
+            // matching or the schedule: each gets back what it held at the start.
             for (const auto& [path, text] : startTexts_)
-                if (path.contains(QLatin1String("AutoMatchFrame")) && !text.isEmpty())
+                if (path.contains(QString::fromStdString(action.args.at(0))) && !text.isEmpty())
                     plan("type", { path.section(QLatin1Char('/'), -1).toStdString(), text.toStdString() });
         } else {
             plan_.push_back(action);
@@ -622,8 +630,9 @@ SoakAction SoakRunner::pickAnything(std::mt19937_64& rng)
                 = entry.last().contains(QLatin1String("xit")) || entry.last().contains(QLatin1String("Quit"));
             if (ends && below(rng, 30) != 0)
                 continue;
-            // So is leaving for another meet, which starts the promises afresh.
-            if (entry.first() == QLatin1String("&File") && below(rng, 4) != 0)
+            // So is leaving for another meet, which starts the promises afresh;
+            // yet the soak switches often enough to see each switch keep its own.
+            if (entry.first() == QLatin1String("&File") && below(rng, 2) != 0)
                 continue;
             SoakAction action { 0, "menu", { widgetPath(window) } };
             for (const auto& text : entry)
@@ -664,7 +673,6 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
     if (shownWindows().isEmpty()) {
         stopProgram();
         startProgram();
-        ++stats_.restarts;
     }
     const bool switched = &shell() != shownShell_;
     if (switched) {
@@ -672,10 +680,6 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
         ++stats_.meetSwitches;
     }
     const double spent = static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC;
-    if (spent > stats_.slowestSeconds) {
-        stats_.slowestSeconds = spent;
-        stats_.slowestAction = action.line();
-    }
     if (spent > slowActionSeconds)
         return BrokenPromise { "slow", "the action took " + std::to_string(spent) + " s" };
     return checkPromises(action, switched);
@@ -686,7 +690,6 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action,
     std::vector<std::string> messages = modalTexts_;
     for (const auto& shown : dialogs_.shown)
         messages.push_back(shown.text);
-    stats_.messagesShown += static_cast<int>(messages.size());
     if (trace_) {
         std::cout << action.line() << "  [" << meet().roster.rowCount() - 1 << " roster rows, "
                   << meet().boutGrid.rowCount() - 1 << " bout rows]\n";
@@ -698,14 +701,9 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action,
             return BrokenPromise { "message", "unknown message \"" + text + "\"" };
     if (auto problem = tableShapeProblem(meet()))
         return BrokenPromise { "tables", *problem };
-    const Table& bouts = meet().boutGrid;
-    int results = 0;
-    for (int r = 1; r < bouts.rowCount(); ++r)
-        results += !bouts.cell(r, BoutColumn::Winner1).empty() || !bouts.cell(r, BoutColumn::Winner2).empty();
-    stats_.mostResults = std::max(stats_.mostResults, results);
-    if (!bouts.cell(bouts.rowCount() - 1, BoutColumn::Bout).empty())
-        stats_.mostBouts = std::max(stats_.mostBouts, bouts.rowCount() - 1);
     if (auto broken = viewRowsProblem())
+        return broken;
+    if (auto broken = meetWindowsProblem())
         return broken;
     const FolderState before = std::move(folderState_);
     folderState_ = readFolder(folder_);
@@ -740,6 +738,33 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action,
     return std::nullopt;
 }
 
+// One working window shows, and every working window there is belongs to
+// the meet that is open; each is titled after the meet's folder, which
+// heads the recent meets.
+std::optional<BrokenPromise> SoakRunner::meetWindowsProblem()
+{
+    const WindowKind kinds[]
+        = { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check };
+    const QString folder = folders_->folder();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* working = qobject_cast<WorkingWindow*>(w);
+        if (!working)
+            continue;
+        if (std::none_of(std::begin(kinds), std::end(kinds), [&](WindowKind k) { return &shell().window(k) == w; }))
+            return BrokenPromise { "windows", "\"" + w->windowTitle().toStdString() + "\" of another meet is left" };
+        if (!w->windowTitle().endsWith(" - " + QDir(folder).dirName()))
+            return BrokenPromise { "titles", "\"" + w->windowTitle().toStdString() + "\" in " + folder.toStdString() };
+        shown += w->isVisible();
+    }
+    if (shown != 1)
+        return BrokenPromise { "windows", std::to_string(shown) + " working windows shown" };
+    if (const QString first = loadRecentMeets().value(0); first != folder)
+        return BrokenPromise { "recent meets",
+            "the list starts with \"" + first.toStdString() + "\", not " + folder.toStdString() };
+    return std::nullopt;
+}
+
 // Keeps up with what the action did to the meet: whether Bouts cells may
 // lag behind the bout list now, and how far the meet's flow got.
 void SoakRunner::followFlow(const SoakAction& action, bool changed, bool restored, bool restoreWritten)
@@ -754,6 +779,9 @@ void SoakRunner::followFlow(const SoakAction& action, bool changed, bool restore
         boutsRelaxed_ = false;
     if (restored)
         boutsRelaxed_ = restoreFileRelaxed_;
+    // A state brought back from the history may come from a time its names were changed.
+    if (changed && target.starts_with("HistoryScreen"))
+        boutsRelaxed_ = true;
     if (boutsMayDisagree(meet()))
         boutsRelaxed_ = true;
     // A wrestler added from the editor while it showed another's bouts gets
@@ -772,8 +800,6 @@ void SoakRunner::followFlow(const SoakAction& action, bool changed, bool restore
         ++stats_.resultsAccepted;
     if (quiet && (target.ends_with("/ScheduleButton") || target.ends_with("/ScheduleByWeightButton")))
         ++stats_.schedules;
-    if (quiet && target.ends_with("/WriteFilesButton"))
-        ++stats_.filesWritten;
 }
 
 } // namespace korvanda::soak

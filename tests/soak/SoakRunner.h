@@ -55,14 +55,11 @@ private:
     std::mt19937_64 answers_;
 };
 
-// How far a run got: the most bouts and results at one time, the messages
-// the director saw, and the meet's own flow: results stored, schedules
-// made, Write Files runs with bouts, and switches to another meet.
+// How far a run got through a meet's flow: results stored, schedules made
+// and switches to another meet. A run that seldom gets there keeps its
+// promises on little and fails (see SoakMain).
 struct SoakStats {
-    int restarts = 0, messagesShown = 0, mostBouts = 0, mostResults = 0;
-    int resultsAccepted = 0, schedules = 0, filesWritten = 0, meetSwitches = 0;
-    double slowestSeconds = 0;
-    std::string slowestAction;
+    int resultsAccepted = 0, schedules = 0, meetSwitches = 0;
 };
 
 // Runs the whole program on a meet folder and does to it what a director
@@ -97,6 +94,7 @@ private:
     SoakAction pickAnything(std::mt19937_64& rng);
     std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste);
     std::optional<BrokenPromise> checkPromises(const SoakAction& action, bool switched);
+    std::optional<BrokenPromise> meetWindowsProblem();
     void followFlow(const SoakAction& action, bool changed, bool restored, bool restoreWritten);
 
     // The scratch folders live here; the first meet is one of them.
@@ -116,7 +114,7 @@ private:
     bool stepRepeated_ = false;
     QTimer modalGuard_;
     std::vector<std::string> modalTexts_;
-    // What each box held when the program started, by path.
+    // What each box held when the program first started, by path.
     std::map<QString, QString> startTexts_;
     FolderState folderState_;
     Meet before_;

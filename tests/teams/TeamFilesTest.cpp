@@ -1,6 +1,6 @@
 #include "teams/TeamFiles.h"
-#include "matching/PairingMeasures.h"
 #include "support/FakeDialogs.h"
+#include "support/TableColumn.h"
 #include "support/TempDir.h"
 #include "teams/RosterImport.h"
 #include "teams/TeamListEdits.h"
@@ -32,13 +32,6 @@ struct TeamFilesTest : ::testing::Test {
         meet.teamList.setRowCount(1);
         meet.teamList.appendRow("Tigers\t TIG \t\t Tigers ");
         meet.teamList.appendRow("Lions\tLIO\t\tLions");
-    }
-    Texts column(int c) const
-    {
-        Texts cells;
-        for (int r = 1; r < meet.roster.rowCount(); ++r)
-            cells.push_back(meet.roster.cell(r, c));
-        return cells;
     }
 };
 
@@ -108,9 +101,10 @@ TEST_F(TeamFilesTest, ImportTakesTeamsInListOrderWithStoredNumberForms)
 
     EXPECT_TRUE(loadRosters(meet, true, dialogs));
     EXPECT_FALSE(meet.rostersChanged);
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann Lee", "Bo", "Cy Ray", "ann lee", "Old" }));
-    EXPECT_EQ(column(RosterColumn::Team), (Texts { "TIG", "TIG", "LIO", "LIO", "" }));
-    const Texts first { "Ann Lee", "9.0", "72", "3.0", "TIG", compositeValue("9.0", "72", "3.0"), "Yes", "" };
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Ann Lee", "Bo", "Cy Ray", "ann lee", "Old" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Team), (Texts { "TIG", "TIG", "LIO", "LIO", "" }));
+    // Cmp: 2 x 9 + 10 ln 72 + 3 = 63.77.
+    const Texts first { "Ann Lee", "9.0", "72", "3.0", "TIG", "64", "Yes", "" };
     for (int c = 0; c < RosterColumn::Count; ++c)
         EXPECT_EQ(meet.roster.cell(1, c), first[static_cast<std::size_t>(c)]) << "column " << c;
 
@@ -136,7 +130,7 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
     EXPECT_EQ(dialogs.shown,
         (Texts { duplicated(""), skipped("Ann"), skipped("Bo"), skipped("Cy"), skipped("Dee"),
             "Couldn't read Lions.Csv; that team's wrestlers were not loaded.", duplicated("Ann"), duplicated("Ann") }));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Ann", "Bo", "" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Ann", "Bo", "" }));
     EXPECT_TRUE(meet.rostersChanged);
 
     // An import that adds nobody leaves the roster its one empty row.
@@ -150,35 +144,32 @@ TEST_F(TeamFilesTest, ImportPassesOverBadRecordsAndNoToADuplicateStops)
 // once, in list order, after the writing; a team without wrestlers is not.
 TEST_F(TeamFilesTest, EachTeamWhoseWrestlersAreInNoFileIsNamed)
 {
-    const std::string refused[] = { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "TEAMS",
-        "teams.old", "Restore", "korvandasettings" };
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Bears\tBEA\tCy Oda\tBears");
-    meet.roster.appendRow("Mo\t9.0\t62\t2.0\tBEA\t50\t\t");
-    std::string list = "\"Bears\",\"BEA\",\"Cy Oda\",\"Bears\"\r\n";
-    Texts expected;
-    int k = 0;
-    for (const std::string& name : refused) {
-        const std::string abbreviation = "T" + std::to_string(++k);
+    for (const char* name : { "", "   ", "../Up", "sub/x", "c:x", "a\\b", ".", "..", "Teams", "TEAMS", "teams.old",
+             "Restore", "korvandasettings" })
         EXPECT_FALSE(isUsableDataFile(name)) << '"' << name << '"';
-        meet.teamList.appendRow(" Team " + abbreviation + " \t" + abbreviation + "\t\t" + name);
-        meet.roster.appendRow("W" + abbreviation + "\t9.0\t62\t2.0\t" + abbreviation + "\t50\t\t");
-        list += "\"Team " + abbreviation + "\",\"" + abbreviation + "\",\"\",\"" + (name == "   " ? "" : name)
-            + "\"\r\n";
-        expected.push_back(notSaved("Team " + abbreviation));
-    }
-    meet.teamList.appendRow("Empty\tEMP\t\t../Empty");
-    list += "\"Empty\",\"EMP\",\"\",\"../Empty\"\r\n";
     EXPECT_TRUE(isUsableDataFile(" Bears ") && isUsableDataFile("Teamsters"));
+
+    meet.teamList.setRowCount(1);
+    for (const char* team : { "Bears\tBEA\tCy Oda\tBears", " Team T1 \tT1\t\t   ", "Team T2\tT2\t\t../Up",
+             "Team T3\tT3\t\tRestore", "Empty\tEMP\t\t../Empty" })
+        meet.teamList.appendRow(team);
+    for (const char* team : { "BEA", "T1", "T2", "T3" })
+        meet.roster.appendRow(std::string("Mo ") + team + "\t9.0\t62\t2.0\t" + team + "\t50\t\t");
     dir.write("Restore.Csv", "the meet");
 
     savePermFiles(meet, dialogs);
-    EXPECT_EQ(dialogs.warnings, expected);
-    EXPECT_EQ(dialogs.shown, expected);
-    EXPECT_EQ(dir.read("Teams.Csv"), list);
+    const Texts named = { notSaved("Team T1"), notSaved("Team T2"), notSaved("Team T3") };
+    EXPECT_EQ(dialogs.warnings, named);
+    EXPECT_EQ(dialogs.shown, named);
+    EXPECT_EQ(dir.read("Teams.Csv"),
+        "\"Bears\",\"BEA\",\"Cy Oda\",\"Bears\"\r\n"
+        "\"Team T1\",\"T1\",\"\",\"\"\r\n"
+        "\"Team T2\",\"T2\",\"\",\"../Up\"\r\n"
+        "\"Team T3\",\"T3\",\"\",\"Restore\"\r\n"
+        "\"Empty\",\"EMP\",\"\",\"../Empty\"\r\n");
     EXPECT_EQ(dir.read("Restore.Csv"), "the meet");
-    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo\",\"9.0\",\"62\",\"2.0\"\r\n");
-    EXPECT_FALSE(dir.exists(".Csv") || dir.exists("KorvandaSettings.Csv"));
+    EXPECT_EQ(dir.read("Bears.Csv"), "\"Mo BEA\",\"9.0\",\"62\",\"2.0\"\r\n");
+    EXPECT_FALSE(dir.exists(".Csv"));
 }
 
 TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
@@ -194,7 +185,7 @@ TEST_F(TeamFilesTest, TheMeetsOwnFilesAreNoTeamFiles)
     const std::string refused = " is one of the meet's own files, not a team's data file; that team's wrestlers were "
                                 "not loaded.";
     EXPECT_EQ(dialogs.warnings, (Texts { "teams.Csv" + refused, "Restore.Csv" + refused }));
-    EXPECT_EQ(column(RosterColumn::Name), (Texts { "Cy" }));
+    EXPECT_EQ(columnOf(meet.roster, RosterColumn::Name), (Texts { "Cy" }));
 }
 
 TEST(TeamListEditsTest, QuotesTabsAndLineEndsNeverReachTheList)

@@ -1,7 +1,7 @@
 #include "teams/TeamScreen.h"
 #include "meet/TableModels.h"
-#include "meet/TableView.h"
 #include "support/FakeDialogs.h"
+#include "support/ProgramFixture.h"
 #include "support/TempDir.h"
 
 #include <QAbstractButton>
@@ -36,12 +36,7 @@ class TeamScreenTest : public QObject {
         {
             QTest::mouseClick(screen.findChild<QAbstractButton*>(QString::fromLatin1(name)), Qt::LeftButton);
         }
-        void clickRow(int row)
-        {
-            auto* view = screen.findChild<TableView*>(QStringLiteral("TeamList"));
-            const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-        }
+        void clickRow(int row) { ::clickRow(screen, QStringLiteral("TeamList"), row); }
     };
 
 private slots:

@@ -8,9 +8,12 @@
 #include "meet/Meet.h"
 #include "meetcheck/MatBoardScreen.h"
 #include "renumber/Form1.h"
+#include "sheets/RosterImportDialog.h"
+#include "sheets/SheetFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -161,6 +164,7 @@ int main(int argc, char* argv[])
     QWidget& bouts = shell.window(WindowKind::Bout);
     QWidget& mats = shell.window(WindowKind::Mat);
     std::unique_ptr<Form1> quillon;
+    std::unique_ptr<RosterImportDialog> importPreview;
 
     // One line a picture: what is done before it, and the window it shows.
     const std::vector<std::pair<const char*, std::function<QWidget&()>>> shots = {
@@ -170,8 +174,23 @@ int main(int argc, char* argv[])
                 type(team, "NumMatsBox", QStringLiteral("2"));
                 return team;
             } },
+        { "roster-import.png",
+            [&]() -> QWidget& {
+                // A coach's workbook from examples/, beside the demo meet.
+                const QString workbook = demo.filePath(QStringLiteral("../coach-sheets/Tigers roster.xlsx"));
+                SheetReading reading = readSheetFile(workbook.toStdString());
+                const auto columns = findSheetColumns(reading.sheet);
+                if (!reading.ok() || !columns)
+                    throw std::runtime_error("the coach's workbook cannot be read");
+                importPreview
+                    = std::make_unique<RosterImportDialog>(meet, 1, std::move(reading.sheet), *columns, dialogs, &team);
+                find<QDateEdit>(*importPreview, "MeetDateBox").setDate(QDate(2026, 12, 5));
+                importPreview->show();
+                return *importPreview;
+            } },
         { "roster-loaded.png",
             [&]() -> QWidget& {
+                importPreview.reset();
                 click(team, "LoadRostersButton");
                 return roster;
             } },
@@ -207,6 +226,12 @@ int main(int argc, char* argv[])
             [&]() -> QWidget& {
                 shell.showBoard();
                 return shell.boardScreen();
+            } },
+        { "history.png",
+            [&]() -> QWidget& {
+                shell.showWindow(WindowKind::Team);
+                click(team, "HistoryButton");
+                return *team.findChild<QWidget*>(QStringLiteral("HistoryScreen"));
             } },
         { "quillon.png",
             [&]() -> QWidget& {

@@ -1,0 +1,84 @@
+#include "network/ScorerCodes.h"
+
+#include "network/SecureRandom.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace korvanda {
+
+namespace {
+
+std::string hexToken()
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string token;
+    for (const char byte : secureRandomBytes(16)) {
+        const auto value = static_cast<unsigned char>(byte);
+        token += digits[value >> 4];
+        token += digits[value & 15];
+    }
+    return token;
+}
+
+// Six digits, each value equally likely: draws above the last whole
+// million of a 32-bit number are thrown away.
+std::string sixDigits()
+{
+    constexpr std::uint32_t limit = 4294000000u;
+    for (;;) {
+        const std::string bytes = secureRandomBytes(4);
+        std::uint32_t value = 0;
+        for (const char byte : bytes)
+            value = (value << 8) | static_cast<unsigned char>(byte);
+        if (value < limit) {
+            std::string pin = std::to_string(value % 1000000);
+            return std::string(6 - pin.size(), '0') + pin;
+        }
+    }
+}
+
+} // namespace
+
+bool sameSecret(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    unsigned char difference = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        difference |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return difference == 0;
+}
+
+const MatCode* ScorerCodes::byToken(std::string_view token) const
+{
+    const MatCode* found = nullptr;
+    for (const auto& code : mats)
+        if (sameSecret(code.token, token))
+            found = &code;
+    return found;
+}
+
+const MatCode* ScorerCodes::byPin(std::string_view pin) const
+{
+    const MatCode* found = nullptr;
+    for (const auto& code : mats)
+        if (sameSecret(code.pin, pin))
+            found = &code;
+    return found;
+}
+
+ScorerCodes makeScorerCodes(int mats)
+{
+    ScorerCodes codes;
+    for (int mat = 1; mat <= mats; ++mat) {
+        std::string pin;
+        do
+            pin = sixDigits();
+        while (std::any_of(codes.mats.begin(), codes.mats.end(), [&](const MatCode& c) { return c.pin == pin; }));
+        codes.mats.push_back({ mat, hexToken(), pin });
+    }
+    return codes;
+}
+
+} // namespace korvanda
