@@ -1,0 +1,2 @@
+// The source the window tests' precompiled header is made for (see
+// tests/CMakeLists.txt); it holds nothing itself.
