@@ -744,7 +744,7 @@ std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action,
 std::optional<BrokenPromise> SoakRunner::meetWindowsProblem()
 {
     const WindowKind kinds[]
-        = { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check };
+        = { WindowKind::Team, WindowKind::Roster, WindowKind::Bout, WindowKind::Mat, WindowKind::Check, WindowKind::Network };
     const QString folder = folders_->folder();
     int shown = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
