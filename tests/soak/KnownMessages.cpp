@@ -13,6 +13,8 @@ namespace {
 const char* const messagePatterns[] = {
     // Teams and the restore file
     R"(Save changes to rosters\?)",
+    R"(New codes shut out every phone that uses the old ones; the mat cards must be printed again\. Make new codes\?)",
+    R"(Port [0-9]+ is in use by another program or not allowed\. Choose another port and start again\.)",
     R"(Unable to save settings\.)",
     R"(Couldn't write .+; the previous restore file was kept\.)",
     R"(Couldn't read .+; the meet was not changed\.)",
