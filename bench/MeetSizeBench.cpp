@@ -156,8 +156,9 @@ int main()
         fail("the restored meet differs");
 
     std::uintmax_t bytes = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(directory))
-        bytes += entry.file_size();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory))
+        if (entry.is_regular_file())
+            bytes += entry.file_size();
     std::printf("%-44s %9.3f %9.3f\n", "all steps",
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), cpuSeconds() - cpuStart);
     std::printf(
