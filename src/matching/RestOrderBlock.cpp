@@ -11,6 +11,7 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
     , size_(std::max(0, last - first + 1))
     , nowhere_(-size_)
     , padded_(static_cast<std::size_t>(size_) + batch)
+    , narrow_(size_ <= 16383)
 {
     for (int r = first; r <= last; ++r) {
         wrestler1_.push_back(order(r, 1));
@@ -48,6 +49,10 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
         const auto& list = partners[static_cast<std::size_t>(p)];
         for (std::size_t m = 0; m < list.size(); ++m)
             partner(m, p) = list[m];
+    }
+    if (narrow_) {
+        narrowPartners_.assign(partners_.begin(), partners_.end());
+        narrowGaps_.assign(gaps_.begin(), gaps_.end());
     }
     resetRecord(0);
 }
@@ -99,33 +104,61 @@ int RestOrderBlock::gapAt(int p) const
     return gap;
 }
 
+namespace {
+
 // What exchanging the bout at p with each bout at `from` to from + batch - 1
-// would gain for the two gaps; a partner at the other place of the two is
-// then |p - q| away. Written as plain loops over the batch so the compiler
-// can weigh several places at once.
-void RestOrderBlock::weighBatch(int p, int from, int* gains) const
+// does to the two gaps, as long as the two bouts share no wrestler. Written
+// as plain loops over the batch in the type of the places, so the compiler
+// weighs several places at once, eight at a time in 16 bits.
+template <typename Place, int batch>
+void weighRun(const Place* partners, std::size_t padded, std::size_t slots, const Place* gaps, int size, int p,
+    int from, int* gains)
 {
-    int atQ[batch];
-    int atP[batch];
+    auto distance = [](Place a, Place b) {
+        const auto d = static_cast<Place>(a - b);
+        return static_cast<Place>(d < 0 ? -d : d);
+    };
+    auto least = [](Place a, Place b) { return a < b ? a : b; };
+    Place places[batch];
+    Place atQ[batch];
+    Place atP[batch];
     for (int k = 0; k < batch; ++k) {
-        atQ[k] = size_;
-        atP[k] = size_;
+        places[k] = static_cast<Place>(from + k);
+        atQ[k] = static_cast<Place>(size);
+        atP[k] = static_cast<Place>(size);
     }
-    for (std::size_t m = 0; m < partnerSlots_; ++m) {
-        const int ofP = partner(m, p);
-        const int* ofQ = &partners_[m * padded_ + static_cast<std::size_t>(from)];
+    const auto at = static_cast<Place>(p);
+    for (std::size_t m = 0; m < slots; ++m) {
+        const Place ofP = partners[m * padded + static_cast<std::size_t>(p)];
+        const Place* ofQ = &partners[m * padded + static_cast<std::size_t>(from)];
         for (int k = 0; k < batch; ++k) {
-            const int q = from + k;
-            const int apart = std::abs(p - q);
-            const int toQ = ofP == q ? apart : std::abs(q - ofP);
-            atQ[k] = std::min(atQ[k], toQ);
-            const int toP = ofQ[k] == p ? apart : std::abs(p - ofQ[k]);
-            atP[k] = std::min(atP[k], toP);
+            atQ[k] = least(atQ[k], distance(places[k], ofP));
+            atP[k] = least(atP[k], distance(at, ofQ[k]));
         }
     }
-    const int gapP = gaps_[static_cast<std::size_t>(p)];
+    const Place gapP = gaps[p];
     for (int k = 0; k < batch; ++k)
-        gains[k] = atP[k] + atQ[k] - std::abs(gapP + gaps_[static_cast<std::size_t>(from + k)]);
+        gains[k] = static_cast<Place>(atP[k] + atQ[k] - static_cast<Place>(gapP + gaps[from + k]));
+}
+
+} // namespace
+
+// What exchanging the bout at p with each bout at `from` to from + batch - 1
+// would gain for the two gaps. A bout that shares a wrestler with the bout
+// at p is weighed alone: its partner at the other place of the two is then
+// |p - q| away.
+void RestOrderBlock::weighBatch(int p, int from, int* gains) const
+{
+    if (narrow_)
+        weighRun<std::int16_t, batch>(narrowPartners_.data(), padded_, partnerSlots_, narrowGaps_.data(), size_, p,
+            from, gains);
+    else
+        weighRun<int, batch>(partners_.data(), padded_, partnerSlots_, gaps_.data(), size_, p, from, gains);
+    for (std::size_t m = 0; m < partnerSlots_; ++m) {
+        const int q = partner(m, p);
+        if (q >= from && q < from + batch)
+            gains[q - from] = weigh(p, q);
+    }
 }
 
 // One pair of weighBatch, for places that stand alone.
@@ -143,24 +176,26 @@ int RestOrderBlock::weigh(int p, int q) const
     return atP + atQ - std::abs(gaps_[static_cast<std::size_t>(p)] + gaps_[static_cast<std::size_t>(q)]);
 }
 
+// The two bouts and their partners, each once: the bouts whose gaps an
+// exchange of the places p and q can change.
+void RestOrderBlock::collectTouched(int p, int q)
+{
+    touched_.assign({ p, q });
+    for (std::size_t m = 0; m < partnerSlots_; ++m)
+        for (int s : { partner(m, p), partner(m, q) })
+            if (s != nowhere_ && std::find(touched_.begin(), touched_.end(), s) == touched_.end())
+                touched_.push_back(s);
+}
+
+// Exchanges the bouts at p and q, touched_ holding collectTouched(p, q).
 void RestOrderBlock::exchange(int p, int q)
 {
     const auto up = static_cast<std::size_t>(p);
     const auto uq = static_cast<std::size_t>(q);
     std::swap(wrestler1_[up], wrestler1_[uq]);
     std::swap(wrestler2_[up], wrestler2_[uq]);
-    std::swap(gaps_[up], gaps_[uq]);
-
-    // The two bouts and their partners are the rows whose gaps can change.
-    touched_.assign({ p, q });
-    for (std::size_t m = 0; m < partnerSlots_; ++m) {
+    for (std::size_t m = 0; m < partnerSlots_; ++m)
         std::swap(partner(m, p), partner(m, q));
-        for (int s : { p, q })
-            if (partner(m, s) != nowhere_)
-                touched_.push_back(partner(m, s));
-    }
-    std::sort(touched_.begin(), touched_.end());
-    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
     for (int s : touched_) {
         for (std::size_t m = 0; m < partnerSlots_; ++m) {
             int& other = partner(m, s);
@@ -177,32 +212,40 @@ void RestOrderBlock::exchange(int p, int q)
 int RestOrderBlock::settle(int p, int q, int gain)
 {
     auto moved = [p, q](int place) { return place == p ? q : place == q ? p : place; };
-    touched_.assign({ p, q });
-    for (std::size_t m = 0; m < partnerSlots_; ++m)
-        for (int s : { p, q })
-            if (partner(m, s) != nowhere_)
-                touched_.push_back(partner(m, s));
-    std::sort(touched_.begin(), touched_.end());
-    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    collectTouched(p, q);
+    newGaps_.clear();
     int change = 0;
     for (int s : touched_) {
         const int at = moved(s);
         int gap = size_;
         for (std::size_t m = 0; m < partnerSlots_; ++m)
             gap = std::min(gap, std::abs(at - moved(partner(m, s))));
+        newGaps_.push_back(gap);
         change += gap - gaps_[static_cast<std::size_t>(s)];
     }
     if (change < 0)
         return gain;
     exchange(p, q);
     ++moves_;
-    for (int s : touched_) {
-        gaps_[static_cast<std::size_t>(s)] = gapAt(s);
+    for (std::size_t t = 0; t < touched_.size(); ++t) {
+        const int s = moved(touched_[t]);
+        gaps_[static_cast<std::size_t>(s)] = newGaps_[t];
         changedAt_[static_cast<std::size_t>(s)] = moves_;
         setBit(stale_, s);
         markLow(s);
+        copyNarrow(s);
     }
     return gain;
+}
+
+void RestOrderBlock::copyNarrow(int p)
+{
+    if (!narrow_)
+        return;
+    const auto up = static_cast<std::size_t>(p);
+    narrowGaps_[up] = static_cast<std::int16_t>(gaps_[up]);
+    for (std::size_t m = 0; m < partnerSlots_; ++m)
+        narrowPartners_[m * padded_ + up] = static_cast<std::int16_t>(partner(m, p));
 }
 
 void RestOrderBlock::markLow(int p)
@@ -305,8 +348,10 @@ long long RestOrderBlock::improveRow(int p)
 
 void RestOrderBlock::measureGaps()
 {
-    for (int p = 0; p < size_; ++p)
+    for (int p = 0; p < size_; ++p) {
         gaps_[static_cast<std::size_t>(p)] = gapAt(p);
+        copyNarrow(p);
+    }
 }
 
 int RestOrderBlock::trySwap(int i, int j)

@@ -42,7 +42,9 @@ private:
     void weighBatch(int p, int from, int* gains) const;
     int weigh(int p, int q) const;
     int settle(int p, int q, int gain);
+    void collectTouched(int p, int q);
     void exchange(int p, int q);
+    void copyNarrow(int p);
     void resetRecord(int threshold);
     void markLow(int p);
     void markFrom(int p, int from);
@@ -66,6 +68,12 @@ private:
     std::vector<int> gaps_;
     std::vector<int> partners_;
     std::vector<int> touched_;
+    std::vector<int> newGaps_;
+    // Blocks short enough for every distance to fit in 16 bits are weighed
+    // from 16-bit copies of the partners' places and the gaps.
+    bool narrow_;
+    std::vector<std::int16_t> narrowPartners_;
+    std::vector<std::int16_t> narrowGaps_;
 
     // The record that lets a pass skip known exchanges. Exchanges made are
     // counted in `moves_`; changedAt_[p] is the count after the last

@@ -33,6 +33,23 @@ std::string text(const BoutOrder& order)
     return text;
 }
 
+// Rows of distinct random pairs of the wrestlers 1 to `wrestlers`, as in a
+// meet; column 3 below 50, as the shuffle leaves it.
+BoutOrder randomBouts(std::mt19937& dice, int rows, int wrestlers)
+{
+    auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
+    BoutOrder order(rows, 3);
+    std::set<std::pair<int, int>> made;
+    for (int k = 1; k <= rows; ++k) {
+        do {
+            order(k, 1) = 1 + below(wrestlers);
+            order(k, 2) = 1 + below(wrestlers);
+        } while (order(k, 1) == order(k, 2) || !made.insert(std::minmax(order(k, 1), order(k, 2))).second);
+        order(k, 3) = below(50);
+    }
+    return order;
+}
+
 } // namespace
 
 TEST(BoutOrderTest, RestGaps)
@@ -79,20 +96,11 @@ TEST(BoutOrderTest, FastBlockGivesThePlainResults)
     std::mt19937 dice(2024);
     auto below = [&dice](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
     for (int seed = 0; seed < 300; ++seed) {
-        // Distinct pairs, as in a meet; column 3 as the shuffle leaves it.
         const int rows = 1 + below(70);
         int wrestlers = 3 + below(rows + 10);
         while (wrestlers * (wrestlers - 1) / 2 < rows)
             ++wrestlers;
-        BoutOrder plain(rows, 3);
-        std::set<std::pair<int, int>> made;
-        for (int k = 1; k <= rows; ++k) {
-            do {
-                plain(k, 1) = 1 + below(wrestlers);
-                plain(k, 2) = 1 + below(wrestlers);
-            } while (plain(k, 1) == plain(k, 2) || !made.insert(std::minmax(plain(k, 1), plain(k, 2))).second);
-            plain(k, 3) = below(50);
-        }
+        BoutOrder plain = randomBouts(dice, rows, wrestlers);
         // Sometimes a block in the middle: the rows around it stay as they are.
         const int first = 1 + (seed % 3 == 0 ? below(rows) : 0);
         const int last = rows - (seed % 4 == 0 ? below(rows - first + 1) : 0);
@@ -117,4 +125,36 @@ TEST(BoutOrderTest, FastBlockGivesThePlainResults)
         block.writeTo(fast);
         ASSERT_EQ(text(fast), text(plain)) << seed;
     }
+}
+
+TEST(BoutOrderTest, ExchangesInABlockTooLongForSixteenBitPlaces)
+{
+    // The first half of the block shares wrestlers a lot; in the second
+    // many bouts share none, so their gap is the block's size. Exchanges at
+    // both ends of the block reach the farthest.
+    std::mt19937 dice(32000);
+    const int rows = 32000;
+    BoutOrder plain = randomBouts(dice, rows, 4000);
+    const BoutOrder sparse = randomBouts(dice, rows / 2, 40000);
+    for (int k = 1; k <= rows / 2; ++k)
+        for (int c = 1; c <= 2; ++c)
+            plain(rows / 2 + k, c) = 4000 + sparse(k, c);
+    BoutOrder fast = plain;
+    RestOrderBlock block(fast, 1, rows);
+    block.measureGaps();
+    block.writeTo(plain);
+    for (int k = 1; k <= rows; k += 97)
+        ASSERT_EQ(plain(k, 3), restGap(plain, k, 1, rows)) << k;
+    for (int t = 0; t < 400; ++t) {
+        const auto end = static_cast<int>(dice() % 64);
+        const int i = t % 3 == 0 ? 1 + end : 1 + static_cast<int>(dice() % rows);
+        const int j = t % 3 == 1 ? rows - end : 1 + static_cast<int>(dice() % rows);
+        if (i != j) {
+            ASSERT_EQ(block.trySwap(i, j), trySwapBouts(plain, i, j, 1, rows)) << t;
+        }
+    }
+    block.writeTo(fast);
+    for (int k = 1; k <= rows; ++k)
+        for (int c = 1; c <= 3; ++c)
+            ASSERT_EQ(fast(k, c), plain(k, c)) << k;
 }
