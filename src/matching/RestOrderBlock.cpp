@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 
 namespace korvanda {
 
@@ -141,13 +142,30 @@ void weighRun(const Place* partners, std::size_t padded, std::size_t slots, cons
         gains[k] = static_cast<Place>(atP[k] + atQ[k] - static_cast<Place>(gapP + gaps[from + k]));
 }
 
+// One bit for each gain of the batch above 0. Eight flags at a time are
+// gathered into eight bits by one multiplication.
+template <int batch> std::uint64_t positivesOf(const int* gains)
+{
+    static_assert(std::endian::native == std::endian::little, "flag k is byte k of the word");
+    std::uint8_t above[batch];
+    for (int k = 0; k < batch; ++k)
+        above[k] = gains[k] > 0 ? 1 : 0;
+    std::uint64_t bits = 0;
+    for (int k = 0; k < batch; k += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, above + k, 8);
+        bits |= (eight * 0x0102040810204080ULL >> 56) << k;
+    }
+    return bits;
+}
+
 } // namespace
 
 // What exchanging the bout at p with each bout at `from` to from + batch - 1
 // would gain for the two gaps. A bout that shares a wrestler with the bout
 // at p is weighed alone: its partner at the other place of the two is then
 // |p - q| away.
-void RestOrderBlock::weighBatch(int p, int from, int* gains) const
+std::uint64_t RestOrderBlock::weighBatch(int p, int from, int* gains) const
 {
     if (narrow_)
         weighRun<std::int16_t, batch>(narrowPartners_.data(), padded_, partnerSlots_, narrowGaps_.data(), size_, p,
@@ -159,6 +177,7 @@ void RestOrderBlock::weighBatch(int p, int from, int* gains) const
         if (q >= from && q < from + batch)
             gains[q - from] = weigh(p, q);
     }
+    return positivesOf<batch>(gains);
 }
 
 // One pair of weighBatch, for places that stand alone.
@@ -320,22 +339,20 @@ long long RestOrderBlock::improveRow(int p)
     int gains[batch];
     int q = nextBit(candidates_, 0, size_);
     while (q < size_) {
-        const auto uq = static_cast<std::size_t>(q);
-        // A run of places to try is weighed a batch at a time, a lone place alone.
-        if ((~candidates_[uq / 64] >> (uq % 64) & 0xff) != 0) {
-            const int gain = weigh(p, q);
-            if (gain > 0 && (gaps_[up] < threshold_ || gaps_[uq] < threshold_) && tryRowPair(p, q, gain, passGain))
-                markFrom(p, q + 1);
-            q = nextBit(candidates_, q + 1, size_);
-            continue;
-        }
-        weighBatch(p, q, gains);
-        const int end = std::min(q + batch, size_);
-        int next = end;
-        for (int r = q; r < end; ++r) {
-            const auto ur = static_cast<std::size_t>(r);
-            if (gains[r - q] > 0 && (candidates_[ur / 64] >> (ur % 64) & 1)
-                && (gaps_[up] < threshold_ || gaps_[ur] < threshold_) && tryRowPair(p, r, gains[r - q], passGain)) {
+        // The places still to try in q's word of the bit sets: a word with
+        // many is weighed whole, a few places alone.
+        const auto word = static_cast<std::size_t>(q) / 64;
+        const int base = static_cast<int>(word) * 64;
+        std::uint64_t tryThese = candidates_[word] & (~std::uint64_t { 0 } << (q - base));
+        const bool whole = std::popcount(tryThese) >= 8;
+        if (whole)
+            tryThese &= weighBatch(p, base, gains);
+        int next = base + batch;
+        for (; tryThese != 0; tryThese &= tryThese - 1) {
+            const int r = base + std::countr_zero(tryThese);
+            const int gain = whole ? gains[r - base] : weigh(p, r);
+            if (gain > 0 && (gaps_[up] < threshold_ || gaps_[static_cast<std::size_t>(r)] < threshold_)
+                && tryRowPair(p, r, gain, passGain)) {
                 markFrom(p, r + 1);
                 next = r + 1;
                 break;

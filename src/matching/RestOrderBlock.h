@@ -32,14 +32,15 @@ public:
     void writeTo(BoutOrder& order) const;
 
 private:
-    // Exchanges are weighed this many places at a time.
+    // Exchanges are weighed this many places at a time: one word of the
+    // bit sets below.
     static constexpr int batch = 64;
 
     int place(int row) const { return row - first_; }
     int& partner(std::size_t m, int p) { return partners_[m * padded_ + static_cast<std::size_t>(p)]; }
     int partner(std::size_t m, int p) const { return partners_[m * padded_ + static_cast<std::size_t>(p)]; }
     int gapAt(int p) const;
-    void weighBatch(int p, int from, int* gains) const;
+    std::uint64_t weighBatch(int p, int from, int* gains) const;
     int weigh(int p, int q) const;
     int settle(int p, int q, int gain);
     void collectTouched(int p, int q);
