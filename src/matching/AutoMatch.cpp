@@ -87,6 +87,9 @@ public:
             byWeight_.push_back(i);
         std::stable_sort(byWeight_.begin(), byWeight_.end(),
             [this](int a, int b) { return entrant(a).logWeight < entrant(b).logWeight; });
+        weightRank_.resize(static_cast<std::size_t>(n_) + 1);
+        for (int k = 0; k < n_; ++k)
+            weightRank_[static_cast<std::size_t>(byWeight_[static_cast<std::size_t>(k)])] = k;
     }
 
     // One stage; gives the number of bout places held after its filling.
@@ -125,8 +128,9 @@ private:
     // The wrestler j that `allowed` lets meet i at the smallest cost below
     // `best`, the lowest-numbered one among equal costs, or 0; `best`
     // becomes his cost. With the weight criterion on, only the wrestlers
-    // within the weight limit of i can cost less than forbiddenCost, and
-    // they stand together in weight order.
+    // near i in weight can cost less: the others are beyond the weight
+    // limit, or their weight difference alone costs more than the best pair
+    // found so far, as the other criteria only add to a pair's cost.
     template <typename Allowed> int cheapest(int i, float& best, Allowed allowed) const
     {
         int choice = 0;
@@ -145,14 +149,15 @@ private:
             return choice;
         }
         const float own = entrant(i).logWeight;
-        const float limit = criteria_->weightLimit;
-        auto weight = [this](int j) { return entrant(j).logWeight; };
-        const auto low = std::partition_point(byWeight_.begin(), byWeight_.end(),
-            [&](int j) { return weight(j) < own && !(std::fabs(own - weight(j)) <= limit); });
-        const auto high = std::partition_point(
-            low, byWeight_.end(), [&](int j) { return weight(j) <= own || std::fabs(own - weight(j)) <= limit; });
-        for (auto j = low; j != high; ++j)
-            consider(*j);
+        auto beyond = [&](int j) {
+            const float d = std::fabs(own - entrant(j).logWeight);
+            return !(d <= criteria_->weightLimit) || costTerm(criteria_->weightFactor, d) > best;
+        };
+        const int at = weightRank_[static_cast<std::size_t>(i)];
+        for (int k = at - 1; k >= 0 && !beyond(byWeight_[static_cast<std::size_t>(k)]); --k)
+            consider(byWeight_[static_cast<std::size_t>(k)]);
+        for (int k = at + 1; k < n_ && !beyond(byWeight_[static_cast<std::size_t>(k)]); ++k)
+            consider(byWeight_[static_cast<std::size_t>(k)]);
         return choice;
     }
 
@@ -248,8 +253,9 @@ private:
     OpponentLists lists_;
     std::vector<int> stageStart_;
     const MatchCriteria* criteria_ = nullptr;
-    // The wrestlers from the lightest to the heaviest.
+    // The wrestlers from the lightest to the heaviest, and where each stands there.
     std::vector<int> byWeight_;
+    std::vector<int> weightRank_;
     // Weighs every wrestler for every choice, to check the shortcut.
     bool plain_;
 };
