@@ -165,6 +165,13 @@ template <typename T> void sortRows(NumberRows<T>& rows, int keyColumn, bool asc
 {
     while (first < last) {
         const T pivot = rows(first, keyColumn);
+        // Rows whose keys all equal the first one stay where they are, only
+        // the steps below find that out one row at a time.
+        int same = first + 1;
+        while (same <= last && rows(same, keyColumn) == pivot)
+            ++same;
+        if (same > last)
+            return;
         int i = first;
         int j = last + 1;
         while (true) {
