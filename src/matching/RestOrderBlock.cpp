@@ -41,7 +41,7 @@ RestOrderBlock::RestOrderBlock(const BoutOrder& order, int first, int last)
         auto& list = partners[static_cast<std::size_t>(p)];
         for (int wrestler : { wrestler1_[static_cast<std::size_t>(p)], wrestler2_[static_cast<std::size_t>(p)] })
             for (int other : placesOf[idOf(wrestler)])
-                if (other != p)
+                if (other != p && std::find(list.begin(), list.end(), other) == list.end())
                     list.push_back(other);
         partnerSlots_ = std::max(partnerSlots_, list.size());
     }
@@ -78,6 +78,15 @@ void setBits(std::vector<std::uint64_t>& bits, int from, int to)
             for (int r = p; r < to; ++r)
                 setBit(bits, r);
     }
+}
+
+// Whether eight bits or more are set; counting them takes a library call
+// on processors of the plain x86-64 set.
+bool atLeastEight(std::uint64_t bits)
+{
+    for (int k = 0; k < 7; ++k)
+        bits &= bits - 1;
+    return bits != 0;
 }
 
 // The first set bit at `from` or after, or `end` when there is none.
@@ -230,6 +239,27 @@ void RestOrderBlock::exchange(int p, int q)
 // block does not lose by it: most exchanges that reach here are refused.
 int RestOrderBlock::settle(int p, int q, int gain)
 {
+    // The two bouts gain `gain` together. A partner of one of them that
+    // has a nearer partner still keeps its gap or comes to be as near the
+    // bout at its new place; one whose nearest partner it was can at most
+    // come to be as far from it. A partner of both keeps its gap, and the
+    // two terms it gets here are not below 0. When even these bounds lose
+    // more than the two bouts gain, the exchange is refused without
+    // weighing the partners in full.
+    int bound = gain;
+    auto partnerBound = [this, &bound](int other, int from, int to) {
+        if (other == nowhere_ || other == to)
+            return;
+        const int gap = gaps_[static_cast<std::size_t>(other)];
+        const int loss = std::abs(other - to) - gap;
+        bound += std::abs(other - from) > gap ? std::min(0, loss) : loss;
+    };
+    for (std::size_t m = 0; m < partnerSlots_; ++m) {
+        partnerBound(partner(m, p), p, q);
+        partnerBound(partner(m, q), q, p);
+    }
+    if (bound < 0)
+        return gain;
     auto moved = [p, q](int place) { return place == p ? q : place == q ? p : place; };
     collectTouched(p, q);
     newGaps_.clear();
@@ -344,7 +374,7 @@ long long RestOrderBlock::improveRow(int p)
         const auto word = static_cast<std::size_t>(q) / 64;
         const int base = static_cast<int>(word) * 64;
         std::uint64_t tryThese = candidates_[word] & (~std::uint64_t { 0 } << (q - base));
-        const bool whole = std::popcount(tryThese) >= 8;
+        const bool whole = atLeastEight(tryThese);
         if (whole)
             tryThese &= weighBatch(p, base, gains);
         int next = base + batch;
