@@ -119,8 +119,9 @@ int main()
         }
         if (wrestlers == 2000)
             std::printf("%10s pairing %.4f %.4f %.4f, bout list %.4f, rest between teams %.4f %.4f, "
-                        "within teams %.4f %.4f\n",
-                "", steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
+                        "within teams %.4f %.4f\n"
+                        "%10s goal under 0.1; before (commit 3c02c52) 0.1135: pairing 0.0144, rest 0.0939\n",
+                "", steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7], "");
     }
 
     // Random meets of the shapes the shortcuts skip most in, up to 3,000

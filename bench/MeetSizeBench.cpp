@@ -163,6 +163,8 @@ int main()
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), cpuSeconds() - cpuStart);
     std::printf(
         "%d bouts; %.1f MB of files; peak memory %.0f MB\n", bouts, static_cast<double>(bytes) / 1e6, peakMegabytes());
+    std::printf("goals: match under 5 s, all steps under 6 s, peak memory under 500 MB\n"
+                "before (commit 3c02c52, processor seconds): match 7.90, all steps 10.00, peak memory 97 MB\n");
     std::filesystem::remove_all(directory);
     return 0;
 }
