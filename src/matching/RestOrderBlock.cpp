@@ -177,8 +177,8 @@ template <int batch> std::uint64_t positivesOf(const int* gains)
 std::uint64_t RestOrderBlock::weighBatch(int p, int from, int* gains) const
 {
     if (narrow_)
-        weighRun<std::int16_t, batch>(narrowPartners_.data(), padded_, partnerSlots_, narrowGaps_.data(), size_, p,
-            from, gains);
+        weighRun<std::int16_t, batch>(
+            narrowPartners_.data(), padded_, partnerSlots_, narrowGaps_.data(), size_, p, from, gains);
     else
         weighRun<int, batch>(partners_.data(), padded_, partnerSlots_, gaps_.data(), size_, p, from, gains);
     for (std::size_t m = 0; m < partnerSlots_; ++m) {

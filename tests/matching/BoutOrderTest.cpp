@@ -44,7 +44,8 @@ BoutOrder randomBouts(std::mt19937& dice, int rows, int wrestlers, bool repeats 
         do {
             order(k, 1) = 1 + below(wrestlers);
             order(k, 2) = 1 + below(wrestlers);
-        } while (order(k, 1) == order(k, 2) || (!made.insert(std::minmax(order(k, 1), order(k, 2))).second && !repeats));
+        } while (
+            order(k, 1) == order(k, 2) || (!made.insert(std::minmax(order(k, 1), order(k, 2))).second && !repeats));
         order(k, 3) = below(50);
     }
     return order;
