@@ -148,7 +148,7 @@ void weighRun(const Place* partners, std::size_t padded, std::size_t slots, cons
     }
     const Place gapP = gaps[p];
     for (int k = 0; k < batch; ++k)
-        gains[k] = static_cast<Place>(atP[k] + atQ[k] - static_cast<Place>(gapP + gaps[from + k]));
+        gains[k] = static_cast<Place>(atP[k] + atQ[k] - distance(gapP, static_cast<Place>(-gaps[from + k])));
 }
 
 // One bit for each gain of the batch above 0. Eight flags at a time are
