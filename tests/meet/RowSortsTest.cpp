@@ -70,29 +70,22 @@ TEST(RowSortsTest, QuickSortMayReorderEqualKeysWhileStableSortKeepsThem)
 
 TEST(RowSortsTest, StableSortOfAManyRowRosterKeepsEqualKeysInOrder)
 {
-    // The keys in ascending order, worked out by hand: 1 and 1.0 are the
-    // same number, and every number comes before every text.
+    // Ranks worked out by hand: 1 and 1.0 are the same number, and every
+    // number comes before every text.
     const Cells keys = { "-2", "1", "1.0", " 3", "", "B", "a" };
     const int rank[] = { 0, 1, 1, 2, 3, 4, 5 };
     std::mt19937 dice(7);
     Table roster = rosterOf({});
-    std::vector<std::pair<int, std::string>> rows;
+    std::vector<std::pair<int, std::string>> rows; // rank, name
     for (int k = 0; k < 300; ++k) {
         const auto key = dice() % keys.size();
-        rows.emplace_back(rank[key], "W" + std::to_string(k));
+        rows.emplace_back(rank[key], std::to_string(k));
         roster.appendRow(rows.back().second + "\t" + keys[key]);
     }
-    for (const bool ascending : { true, false }) {
-        Table sorted = roster;
-        sortRoster(sorted, RosterColumn::Age, ascending, true);
-        auto expected = rows;
-        std::stable_sort(expected.begin(), expected.end(),
-            [&](const auto& a, const auto& b) { return ascending ? a.first < b.first : a.first > b.first; });
-        Cells names;
-        for (const auto& row : expected)
-            names.push_back(row.second);
-        EXPECT_EQ(columnOf(sorted, RosterColumn::Name), names) << ascending;
-    }
+    sortRoster(roster, RosterColumn::Age, false, true);
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        ASSERT_EQ(roster.cell(static_cast<int>(k) + 1, RosterColumn::Name), rows[k].second) << k;
 }
 
 TEST(RowSortsTest, OnlyTheRowsOfTheRangeMove)
