@@ -28,6 +28,7 @@
 #include <functional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace korvanda;
 
@@ -131,10 +132,23 @@ int main()
     MatchSettings settings;
     settings.limit(LimitBox::MinBouts) = "2";
     settings.limit(LimitBox::MaxBouts) = "3";
+    // The processor time between the progress bar's steps: the three
+    // pairing stages, the bout list, then both rest improvements of both blocks.
+    std::vector<double> steps;
+    double stepStart = cpuSeconds();
     timed("match", [&] {
-        if (!runMatch(meet, settings, dialogs, {}))
+        const auto step = [&](int value) {
+            const double now = cpuSeconds();
+            if (value > 0)
+                steps.push_back(now - stepStart);
+            stepStart = now;
+        };
+        if (!runMatch(meet, settings, dialogs, step))
             fail("the matching");
     });
+    if (steps.size() == 8)
+        std::printf("  pairing %.3f %.3f %.3f, bout list %.3f, rest between teams %.3f %.3f, within teams %.3f %.3f\n",
+            steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
     const int bouts = meet.boutGrid.rowCount() - 1;
     MatSchedule schedule;
     timed("schedule by weight on 6 mats", [&] {
