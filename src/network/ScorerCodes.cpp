@@ -38,6 +38,17 @@ std::string sixDigits()
     }
 }
 
+// Every code is compared to the end, so the time an answer takes tells
+// nothing of which code matched or how much of it.
+const MatCode* codeWith(const std::vector<MatCode>& mats, std::string MatCode::*secret, std::string_view given)
+{
+    const MatCode* found = nullptr;
+    for (const auto& code : mats)
+        if (sameSecret(code.*secret, given))
+            found = &code;
+    return found;
+}
+
 } // namespace
 
 bool sameSecret(std::string_view a, std::string_view b)
@@ -52,20 +63,12 @@ bool sameSecret(std::string_view a, std::string_view b)
 
 const MatCode* ScorerCodes::byToken(std::string_view token) const
 {
-    const MatCode* found = nullptr;
-    for (const auto& code : mats)
-        if (sameSecret(code.token, token))
-            found = &code;
-    return found;
+    return codeWith(mats, &MatCode::token, token);
 }
 
 const MatCode* ScorerCodes::byPin(std::string_view pin) const
 {
-    const MatCode* found = nullptr;
-    for (const auto& code : mats)
-        if (sameSecret(code.pin, pin))
-            found = &code;
-    return found;
+    return codeWith(mats, &MatCode::pin, pin);
 }
 
 ScorerCodes makeScorerCodes(int mats)
