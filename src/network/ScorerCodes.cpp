@@ -73,15 +73,20 @@ const MatCode* ScorerCodes::byPin(std::string_view pin) const
 
 ScorerCodes makeScorerCodes(int mats)
 {
-    ScorerCodes codes;
-    for (int mat = 1; mat <= mats; ++mat) {
+    return codesForMats({}, mats);
+}
+
+ScorerCodes codesForMats(ScorerCodes kept, int mats)
+{
+    kept.mats.resize(std::min(kept.mats.size(), static_cast<std::size_t>(std::max(mats, 0))));
+    for (int mat = static_cast<int>(kept.mats.size()) + 1; mat <= mats; ++mat) {
         std::string pin;
         do
             pin = sixDigits();
-        while (std::any_of(codes.mats.begin(), codes.mats.end(), [&](const MatCode& c) { return c.pin == pin; }));
-        codes.mats.push_back({ mat, hexToken(), pin });
+        while (std::any_of(kept.mats.begin(), kept.mats.end(), [&](const MatCode& c) { return c.pin == pin; }));
+        kept.mats.push_back({ mat, hexToken(), pin });
     }
-    return codes;
+    return kept;
 }
 
 } // namespace korvanda

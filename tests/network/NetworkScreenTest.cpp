@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <unistd.h>
@@ -59,9 +60,15 @@ private slots:
 
         QTest::mouseClick(program.child<QPushButton>(QStringLiteral("StartButton")), Qt::LeftButton);
         QVERIFY(program.network().serving());
-        QVERIFY(httplib::Client("127.0.0.1", freePort()).Get("/"));
-        QTest::mouseClick(program.child<QPushButton>(QStringLiteral("StopButton")), Qt::LeftButton);
+        const std::string token = link.section(QStringLiteral("#t="), 1).toStdString();
+        QVERIFY(httplib::Client("127.0.0.1", freePort()).Get("/api/mat", { { "X-Scorer-Token", token } }));
+        auto* stop = program.child<QPushButton>(QStringLiteral("StopButton"));
+        QTest::mouseClick(stop, Qt::LeftButton);
         QVERIFY(!httplib::Client("127.0.0.1", freePort()).Get("/"));
+        // Starting again keeps the codes, so the phone stays in the list.
+        QTest::mouseClick(program.child<QPushButton>(QStringLiteral("StartButton")), Qt::LeftButton);
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QCOMPARE(program.child<QTableWidget>(QStringLiteral("DeviceGrid"))->rowCount(), 1);
     }
 
     void aPortInUseIsNamedAndTheStartIsKeptPerMeet()

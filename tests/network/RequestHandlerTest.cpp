@@ -148,6 +148,9 @@ TEST(RequestHandlerTest, NewCodesShutOutEveryPhoneThatHeldTheOldOnes)
     std::string guess = old;
     guess.back() = guess.back() == '0' ? '1' : '0';
     EXPECT_EQ(gym.get("/api/mat", { { "x-scorer-token", guess } }).status, 401);
+    const ScorerCodes three = codesForMats(*gym.handler.codes(), 3);
+    EXPECT_EQ(std::vector(three.mats.begin(), three.mats.begin() + 2), gym.handler.codes()->mats) << "cards stay good";
+    EXPECT_FALSE(ScorerCodes { gym.handler.codes()->mats }.byPin(three.mats[2].pin));
     gym.handler.setCodes(makeScorerCodes(2));
     EXPECT_NE(gym.token(1), old);
     const WebAnswer stale = gym.get("/api/mat", { { "x-scorer-token", old } });
