@@ -2,8 +2,8 @@
 
 #include "bouts/ResultEntry.h"
 #include "meet/TextFile.h"
+#include "meet/Utf8Text.h"
 #include "network/PageFiles.h"
-#include "network/WebText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,7 +43,7 @@ WebAnswer jsonAnswer(int status, const json& body)
 
 WebAnswer message(int status, const std::string& text)
 {
-    return jsonAnswer(status, json { { "message", latin1ToUtf8(text) } });
+    return jsonAnswer(status, json { { "message", utf8FromLatin1(text) } });
 }
 
 std::string header(const WebRequest& request, const std::string& name)
@@ -72,7 +72,7 @@ json readBody(const WebRequest& request)
 std::string textField(const json& body, const char* name)
 {
     const auto found = body.find(name);
-    return found != body.end() && found->is_string() ? utf8ToLatin1(found->get<std::string>()) : std::string();
+    return found != body.end() && found->is_string() ? latin1FromUtf8(found->get<std::string>()).text : std::string();
 }
 
 int numberField(const json& body, const char* name)
@@ -309,7 +309,7 @@ WebAnswer RequestHandler::result(const WebRequest& request)
     json messages = json::array();
     entry.outcome = "refused:";
     for (const auto& text : answer.messages) {
-        messages.push_back(latin1ToUtf8(text));
+        messages.push_back(utf8FromLatin1(text));
         entry.outcome += " " + text;
     }
     log(entry);

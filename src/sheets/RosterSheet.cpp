@@ -4,7 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/TextFile.h"
-#include "sheets/SheetText.h"
+#include "meet/Utf8Text.h"
 #include "sheets/SheetWrestlers.h"
 #include "teams/TeamFiles.h"
 

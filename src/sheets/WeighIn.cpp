@@ -4,7 +4,7 @@
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
 #include "meet/StateCauses.h"
-#include "sheets/SheetText.h"
+#include "meet/Utf8Text.h"
 #include "sheets/SheetWrestlers.h"
 
 namespace korvanda {
