@@ -11,13 +11,13 @@
 #include "network/MatCards.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
+#include "widgets/MeetSettings.h"
 #include "widgets/NamedControls.h"
 #include "widgets/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QGridLayout>
@@ -28,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -49,14 +48,7 @@ constexpr const char* logFileName = "NetworkLog.Txt";
 // Each meet folder keeps its own choices and codes.
 QString settingKey(const std::filesystem::path& directory, const QString& name)
 {
-    const std::string where = std::filesystem::absolute(directory).lexically_normal().string();
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(where), QCryptographicHash::Sha1);
-    return QStringLiteral("MeetNetwork/") + QString::fromLatin1(hash.toHex().left(16)) + QLatin1Char('/') + name;
-}
-
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Korvanda"), QStringLiteral("Korvanda"));
+    return meetSettingsGroup(QStringLiteral("MeetNetwork"), directory) + QLatin1Char('/') + name;
 }
 
 QLabel* selectableText(const QString& text, QWidget* parent)
