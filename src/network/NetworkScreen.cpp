@@ -9,6 +9,7 @@
 #include "meetcheck/CheckScreen.h"
 #include "network/LaptopAddresses.h"
 #include "network/MatCards.h"
+#include "network/NetworkLog.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
 #include "widgets/MeetSettings.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,7 +43,6 @@ namespace {
 
 // Rarely taken by other programs, and short enough to type.
 constexpr int defaultPort = 8642;
-constexpr const char* logFileName = "NetworkLog.Txt";
 
 // Each meet folder keeps its own choices and codes.
 QString settingKey(const std::filesystem::path& directory, const QString& name)
@@ -67,13 +66,6 @@ void clearGrid(QGridLayout* grid)
         delete item->widget();
         delete item;
     }
-}
-
-std::string logLine(const NetworkLogEntry& entry)
-{
-    const QString when = QDateTime::fromSecsSinceEpoch(entry.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return fromQt(when) + "  mat " + std::to_string(entry.mat) + "  bout " + std::to_string(entry.bout) + "  "
-        + entry.result + "  from " + entry.device + "  " + entry.outcome;
 }
 
 } // namespace
@@ -465,18 +457,13 @@ void NetworkScreen::appendLog(const std::vector<NetworkLogEntry>& entries)
 {
     if (entries.empty())
         return;
-    std::string text;
+    std::vector<std::string> lines;
     for (const auto& entry : entries) {
-        const std::string line = logLine(entry);
-        log_->appendPlainText(toQt(line));
-        text += line + "\r\n";
+        lines.push_back(networkLogLine(entry));
+        log_->appendPlainText(toQt(lines.back()));
     }
-    // Kept beside the meet's files, so a disputed bout can be looked up
-    // after the meet.
-    QFile file(QString::fromStdU16String((meet_.directory / logFileName).u16string()));
-    if (!file.open(QIODevice::Append)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(logFileName)));
+    if (!appendNetworkLog(meet_.directory, lines))
+        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(networkLogFileName)));
 }
 
 } // namespace korvanda
