@@ -35,6 +35,14 @@ PhoneAnswer refused(std::string message, bool retry = false)
 
 const char* notSaved = "The laptop could not save the result. Send it again, or tell the table.";
 
+std::vector<std::string> rowCells(const Table& table, int row)
+{
+    std::vector<std::string> cells;
+    for (int column = 0; row > 0 && column < table.columnCount(); ++column)
+        cells.push_back(table.cell(row, column));
+    return cells;
+}
+
 } // namespace
 
 PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
@@ -45,7 +53,15 @@ PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
         return answer;
     }
     const std::string bout = std::to_string(result.bout);
+    const Table& bouts = meet.boutGrid;
+    const int row = boutRowOf(bouts, bout);
     if (const auto unsaved = unsaved_.find(result.id); unsaved != unsaved_.end()) {
+        // The table removed or changed the result meanwhile: it is no
+        // longer this one to confirm.
+        if (unsaved->second != rowCells(bouts, row)) {
+            unsaved_.erase(unsaved);
+            return store(meet, result);
+        }
         CollectedMessages dialogs;
         if (!saveRestoreFile(meet, dialogs, causes::resultFromMat(result.mat, result.bout)))
             return refused(notSaved, true);
@@ -55,8 +71,6 @@ PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
         answer.stored = answer.again = true;
         return answer;
     }
-    const Table& bouts = meet.boutGrid;
-    const int row = boutRowOf(bouts, bout);
     const auto onMat = readSingle(row ? bouts.cell(row, BoutColumn::Mat) : std::string());
     if (row == 0 || !onMat || roundHalfEven(*onMat) != result.mat)
         return refused("Bout " + bout + " is not on mat " + std::to_string(result.mat) + ".");
@@ -82,7 +96,7 @@ PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
         return answer;
     }
     if (!outcome.saved) {
-        unsaved_.insert(result.id);
+        unsaved_[result.id] = rowCells(bouts, row);
         return refused(notSaved, true);
     }
     confirmed_.insert(result.id);
