@@ -221,8 +221,10 @@ int main(int argc, char* argv[])
             phone.join();
         done = true;
     });
+    // The tick wakes the loop; between events the window thread sleeps, as
+    // the program's own loop does, and leaves the cores to the server.
     while (!done)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     waiter.join();
     tick.stop();
     network.stopServing();

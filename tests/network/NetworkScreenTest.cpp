@@ -71,6 +71,10 @@ private slots:
         QTRY_VERIFY(sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
         QCOMPARE(sent.get(), std::string(R"({"again":false,"stored":true})"));
         QCOMPARE(program.meet.boutGrid.cell(2, BoutColumn::Winner2), std::string("Fall"));
+        // The estimated starts follow the Meet Check's minutes per bout.
+        program.shell.window(WindowKind::Check).findChild<QSpinBox*>(QStringLiteral("MinutesPerBoutBox"))->setValue(7);
+        QTRY_VERIFY(httplib::Client("127.0.0.1", freePort()).Get("/api/meet")->body.find(R"("start":"09:07")")
+            != std::string::npos);
 
         QTest::mouseClick(program.child<QPushButton>(QStringLiteral("StopButton")), Qt::LeftButton);
         QVERIFY(!httplib::Client("127.0.0.1", freePort()).Get("/"));
