@@ -43,6 +43,31 @@ std::vector<std::string> rowCells(const Table& table, int row)
     return cells;
 }
 
+ResultEntry entryOf(const PhoneResult& result)
+{
+    ResultEntry entry;
+    entry.boutNumber = std::to_string(result.bout);
+    entry.points1 = result.points1;
+    entry.points2 = result.points2;
+    entry.winner = result.winner;
+    entry.resultType = result.resultType;
+    return entry;
+}
+
+// The bout holds exactly what storing `result` would write: a result whose
+// answer was lost, sent again after the laptop restarted and forgot its id.
+bool holdsAlready(const Table& bouts, int row, const PhoneResult& result)
+{
+    Table scratch = bouts;
+    for (const int column : { BoutColumn::Points1, BoutColumn::Points2, BoutColumn::Winner1, BoutColumn::Winner2 })
+        scratch.setCell(row, column, "");
+    ResultEntry entry = entryOf(result);
+    CollectedMessages quiet;
+    bool stored = false;
+    return enterResult(scratch, entry, quiet, stored) == row && stored
+        && rowCells(scratch, row) == rowCells(bouts, row);
+}
+
 } // namespace
 
 PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
@@ -77,17 +102,18 @@ PhoneAnswer PhoneResults::store(Meet& meet, const PhoneResult& result)
     // A re-match or a removed bout gives the number to other wrestlers.
     if (bouts.cell(row, BoutColumn::Name1) != result.name1 || bouts.cell(row, BoutColumn::Name2) != result.name2)
         return refused("Bout " + bout + " has other wrestlers now. Reload the page and check the bout.");
-    if (hasResult(bouts, row))
-        return refused("Bout " + bout + " already has a result; the table can change it.");
+    if (hasResult(bouts, row)) {
+        if (!holdsAlready(bouts, row, result))
+            return refused("Bout " + bout + " already has a result; the table can change it.");
+        confirmed_.insert(result.id);
+        PhoneAnswer answer;
+        answer.stored = answer.again = true;
+        return answer;
+    }
     if (result.resultType < ResultType::Fall || result.resultType > ResultType::Scratch)
         return refused("Choose how the bout was won.");
 
-    ResultEntry entry;
-    entry.boutNumber = bout;
-    entry.points1 = result.points1;
-    entry.points2 = result.points2;
-    entry.winner = result.winner;
-    entry.resultType = result.resultType;
+    ResultEntry entry = entryOf(result);
     CollectedMessages dialogs;
     const AcceptOutcome outcome = storeResult(meet, entry, dialogs, causes::resultFromMat(result.mat, result.bout));
     PhoneAnswer answer;

@@ -230,7 +230,8 @@ std::optional<std::string> SoakScorer::judge(Entry& entry, int status, const std
     } else if (again) {
         if (storedNow)
             return what + " was answered as stored before, yet stored now";
-        if (!entry.confirmed && !entry.unsaved)
+        // Another entry of the very same result may answer for it.
+        if (!entry.confirmed && !entry.unsaved && !hasResult(bouts, entry.row))
             return what + " was answered as stored before, though it never was";
         if (entry.unsaved && !inRestoreFile())
             return what + " was confirmed before the restore file held it";
