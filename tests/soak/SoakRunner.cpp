@@ -688,6 +688,7 @@ std::optional<BrokenPromise> SoakRunner::sendFromPhone(const SoakAction& action)
     if (auto problem = scorer_.send(shell(), meet(), before_, folder_, action.answers))
         return BrokenPromise { "phone results", *problem };
     stats_.phoneResults += scorer_.stored() - storedBefore;
+    stats_.longestPhoneStall = std::max(stats_.longestPhoneStall, scorer_.longestStall());
     // A result is stored on the window thread between two turns of its
     // event loop; a request the window thread waited on would hold it until
     // the server or the phone gave up (5 s and more). A healthy turn takes

@@ -61,6 +61,7 @@ private:
 // promises on little and fails (see SoakMain).
 struct SoakStats {
     int resultsAccepted = 0, schedules = 0, meetSwitches = 0, phoneResults = 0;
+    long long longestPhoneStall = 0;
 };
 
 // Runs the whole program on a meet folder and does to it what a director
