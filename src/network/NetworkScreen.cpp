@@ -9,18 +9,18 @@
 #include "meetcheck/CheckScreen.h"
 #include "network/LaptopAddresses.h"
 #include "network/MatCards.h"
+#include "network/NetworkLog.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
 #include "network/SnapshotMaker.h"
+#include "widgets/MeetSettings.h"
 #include "widgets/NamedControls.h"
 #include "widgets/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,7 +29,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -45,19 +44,11 @@ namespace {
 
 // Rarely taken by other programs, and short enough to type.
 constexpr int defaultPort = 8642;
-constexpr const char* logFileName = "NetworkLog.Txt";
 
 // Each meet folder keeps its own choices and codes.
 QString settingKey(const std::filesystem::path& directory, const QString& name)
 {
-    const std::string where = std::filesystem::absolute(directory).lexically_normal().string();
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(where), QCryptographicHash::Sha1);
-    return QStringLiteral("MeetNetwork/") + QString::fromLatin1(hash.toHex().left(16)) + QLatin1Char('/') + name;
-}
-
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Korvanda"), QStringLiteral("Korvanda"));
+    return meetSettingsGroup(QStringLiteral("MeetNetwork"), directory) + QLatin1Char('/') + name;
 }
 
 QLabel* selectableText(const QString& text, QWidget* parent)
@@ -76,13 +67,6 @@ void clearGrid(QGridLayout* grid)
         delete item->widget();
         delete item;
     }
-}
-
-std::string logLine(const NetworkLogEntry& entry)
-{
-    const QString when = QDateTime::fromSecsSinceEpoch(entry.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return fromQt(when) + "  mat " + std::to_string(entry.mat) + "  bout " + std::to_string(entry.bout) + "  "
-        + entry.result + "  from " + entry.device + "  " + entry.outcome;
 }
 
 } // namespace
@@ -367,18 +351,10 @@ void NetworkScreen::ensureCodes()
             codes.mats.push_back({ mat, fromQt(token), fromQt(pin) });
         }
     }
-    if (static_cast<int>(codes.mats.size()) >= count) {
-        codes.mats.resize(static_cast<std::size_t>(count));
-    } else {
-        // The mats already carded keep their codes; the new ones get theirs.
-        const ScorerCodes fresh = makeScorerCodes(count);
-        for (std::size_t k = codes.mats.size(); k < fresh.mats.size(); ++k) {
-            MatCode code = fresh.mats[k];
-            while (codes.byPin(code.pin))
-                code.pin = makeScorerCodes(1).mats[0].pin;
-            codes.mats.push_back(code);
-        }
-    }
+    codes = codesForMats(std::move(codes), count);
+    // New codes would shut out the phones and empty the device list.
+    if (codes == *handler_->codes())
+        return;
     handler_->setCodes(codes);
     saveCodes();
 }
@@ -489,18 +465,13 @@ void NetworkScreen::appendLog(const std::vector<NetworkLogEntry>& entries)
 {
     if (entries.empty())
         return;
-    std::string text;
+    std::vector<std::string> lines;
     for (const auto& entry : entries) {
-        const std::string line = logLine(entry);
-        log_->appendPlainText(toQt(line));
-        text += line + "\r\n";
+        lines.push_back(networkLogLine(entry));
+        log_->appendPlainText(toQt(lines.back()));
     }
-    // Kept beside the meet's files, so a disputed bout can be looked up
-    // after the meet.
-    QFile file(QString::fromStdU16String((meet_.directory / logFileName).u16string()));
-    if (!file.open(QIODevice::Append)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(logFileName)));
+    if (!appendNetworkLog(meet_.directory, lines))
+        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(networkLogFileName)));
 }
 
 } // namespace korvanda

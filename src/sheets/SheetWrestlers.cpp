@@ -3,6 +3,8 @@
 #include "meet/Numbers.h"
 #include "sheets/SheetText.h"
 
+#include <algorithm>
+
 namespace korvanda {
 
 namespace {
@@ -13,11 +15,8 @@ constexpr double poundsPerKilogram = 2.20462262185;
 std::string_view withoutUnit(std::string_view text, bool& kilograms)
 {
     const std::string words = headerWords(text);
-    const auto endsWith = [&words](std::string_view unit) {
-        return words.size() >= unit.size() && words.compare(words.size() - unit.size(), unit.size(), unit) == 0;
-    };
     for (const std::string_view unit : { "kgs", "kg", "lbs", "lb" }) {
-        if (!endsWith(unit))
+        if (!words.ends_with(unit))
             continue;
         const auto at = text.find_last_of("0123456789.");
         if (at == std::string_view::npos)
@@ -61,12 +60,15 @@ std::optional<std::string> sheetWrestlerWeight(const Sheet& sheet, const SheetCo
     return wholeText(roundHalfEven(*value * poundsPerKilogram));
 }
 
-bool isBlankSheetRow(const Sheet& sheet, std::size_t row)
+std::vector<std::size_t> wrestlerRows(const Sheet& sheet, const SheetColumns& columns)
 {
-    for (const auto& cell : sheet.rows[row])
-        if (!trimmed(cell).empty())
-            return false;
-    return true;
+    std::vector<std::size_t> rows;
+    for (std::size_t r = columns.headerRow + 1; r < sheet.rows.size(); ++r) {
+        const auto& cells = sheet.rows[r];
+        if (std::any_of(cells.begin(), cells.end(), [](const std::string& cell) { return !trimmed(cell).empty(); }))
+            rows.push_back(r);
+    }
+    return rows;
 }
 
 } // namespace korvanda

@@ -5,9 +5,9 @@
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
 #include "meet/TextFile.h"
+#include "meet/Utf8Text.h"
 #include "meetcheck/MatOrder.h"
 #include "network/NetworkScreen.h"
-#include "network/WebText.h"
 #include "soak/SoakChecks.h"
 
 #include <httplib.h>
@@ -170,8 +170,8 @@ std::optional<std::string> SoakScorer::send(
         fresh.body = nlohmann::json {
             { "id", fresh.id },
             { "bout", isNumber(number) ? std::stoi(number) : row },
-            { "red", latin1ToUtf8(bouts.cell(named, BoutColumn::Name1)) },
-            { "green", latin1ToUtf8(bouts.cell(named, BoutColumn::Name2)) },
+            { "red", utf8FromLatin1(bouts.cell(named, BoutColumn::Name1)) },
+            { "green", utf8FromLatin1(bouts.cell(named, BoutColumn::Name2)) },
             { "winner", result.type == ResultType::Draw || result.type == ResultType::Scratch ? 0 : result.winner },
             { "type", result.type },
             { "points1", result.points[0] },
