@@ -67,21 +67,6 @@ void writeTeamFiles(const std::filesystem::path& directory, int wrestlers)
         fail("writing Teams.Csv");
 }
 
-void loadAndMatch(Meet& meet, CountingDialogs& dialogs)
-{
-    readTeamList(meet);
-    if (!loadRosters(meet, true, dialogs))
-        fail("the import stopped");
-    MatchSettings settings;
-    settings.limit(LimitBox::MinBouts) = "2";
-    settings.limit(LimitBox::MaxBouts) = "3";
-    if (!runMatch(meet, settings, dialogs, {}))
-        fail("the matching");
-    MatSchedule schedule;
-    if (!scheduleBouts(meet, "4", false, dialogs, schedule))
-        fail("the scheduling");
-}
-
 // A decision for wrestler 1 or 2, as the bout window's Accept stores it.
 bool typeResult(Meet& meet, int bout, CountingDialogs& dialogs)
 {
@@ -105,23 +90,35 @@ std::uintmax_t folderBytes(const std::filesystem::path& folder, int& files)
     return bytes;
 }
 
-std::filesystem::path scratchFolder(const char* name)
+// A meet of that many wrestlers in a folder of its own, loaded, matched
+// and put on four mats.
+Meet matchedMeet(const char* name, int wrestlers, CountingDialogs& dialogs)
 {
-    const auto folder = std::filesystem::temp_directory_path()
+    Meet meet;
+    meet.directory = std::filesystem::temp_directory_path()
         / ("korvanda-history-" + std::string(name) + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
+    std::filesystem::remove_all(meet.directory);
+    std::filesystem::create_directories(meet.directory);
+    writeTeamFiles(meet.directory, wrestlers);
+    readTeamList(meet);
+    if (!loadRosters(meet, true, dialogs))
+        fail("the import stopped");
+    MatchSettings settings;
+    settings.limit(LimitBox::MinBouts) = "2";
+    settings.limit(LimitBox::MaxBouts) = "3";
+    if (!runMatch(meet, settings, dialogs, {}))
+        fail("the matching");
+    MatSchedule schedule;
+    if (!scheduleBouts(meet, "4", false, dialogs, schedule))
+        fail("the scheduling");
+    return meet;
 }
 
 void meetDay()
 {
-    const auto directory = scratchFolder("day");
-    writeTeamFiles(directory, 500);
-    Meet meet;
-    meet.directory = directory;
     CountingDialogs dialogs(true);
-    loadAndMatch(meet, dialogs);
+    Meet meet = matchedMeet("day", 500, dialogs);
+    const auto directory = meet.directory;
     const ListOptions options { .omitAbsents = true, .skillsOnBLists = true, .skillsOnBSheets = true };
     const PrintDate today { "Monday", "Dec", 7, 2026 };
     // The day twice over: a second Match after the first round of results
@@ -151,12 +148,9 @@ void meetDay()
 
 void largeMeet()
 {
-    const auto directory = scratchFolder("large");
-    writeTeamFiles(directory, 2000);
-    Meet meet;
-    meet.directory = directory;
     CountingDialogs dialogs(true);
-    loadAndMatch(meet, dialogs);
+    Meet meet = matchedMeet("large", 2000, dialogs);
+    const auto directory = meet.directory;
     const int results = 40;
     const auto accept = [&](int from) {
         const auto start = std::chrono::steady_clock::now();

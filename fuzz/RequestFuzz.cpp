@@ -4,7 +4,7 @@
 // Every answer carries the pages' protections; a file is served only at its
 // own path; only mat 1's bouts ever change, and only with its code; a JSON
 // answer is JSON; a result stored once is never stored twice.
-#include "FuzzSupport.h"
+#include "FuzzMeet.h"
 
 #include "network/PageFiles.h"
 #include "network/RequestHandler.h"
@@ -19,11 +19,7 @@ namespace {
 
 Meet gymMeet()
 {
-    Meet meet;
-    meet.directory = fuzzsupport::scratchDirectory();
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG\tAnn Loe\tTigers");
-    meet.teamList.appendRow("Lions\tLIO\tBo Kerr\tLions");
+    Meet meet = fuzzsupport::scratchMeet({ fuzzsupport::tigers, fuzzsupport::lions });
     meet.boutGrid.setRowCount(1);
     meet.boutGrid.appendRow("1\t1\t\tKim Sorel\t9.0\t62\t2.0\tTIG\t\t\t\tLu Pell\t9.5\t64\t2.5\tLIO\t\t");
     meet.boutGrid.appendRow("2\t2\t\tMo Hart\t10.0\t70\t1.0\tLIO\t\t\t\tNed Roe\t10.0\t71\t1.0\tTIG\t\t");

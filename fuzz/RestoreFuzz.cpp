@@ -2,7 +2,7 @@
 // the file, and leaves the three tables exactly as they were; a restore that
 // succeeds gives tables of the meet's own widths, and the restore file the
 // program then writes restores to the same bytes again.
-#include "FuzzSupport.h"
+#include "FuzzMeet.h"
 #include "QuietDialogs.h"
 
 #include "meet/Meet.h"
@@ -17,11 +17,7 @@ namespace {
 // A meet under way, with its selections away from the first rows.
 Meet meetUnderWay()
 {
-    Meet meet;
-    meet.directory = fuzzsupport::scratchDirectory();
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG\tAnn Loe\tTigers");
-    meet.teamList.appendRow("Lions\tLIO\tBo Kerr\tLions");
+    Meet meet = fuzzsupport::scratchMeet({ fuzzsupport::tigers, fuzzsupport::lions });
     meet.roster.setRowCount(1);
     meet.roster.appendRow("Kim Sorel\t9.0\t62\t2.0\tTIG\t50\tYes\t1");
     meet.roster.appendRow("Lu Pell\t9.5\t64\t2.5\tLIO\t52\tYes\t1");

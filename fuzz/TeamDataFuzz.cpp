@@ -2,7 +2,7 @@
 // import takes has a clean, trimmed, unique name and his numbers in their
 // stored forms, and the file Save List writes of the team imports again to
 // the very same roster without a single message.
-#include "FuzzSupport.h"
+#include "FuzzMeet.h"
 #include "QuietDialogs.h"
 
 #include "matching/PairingMeasures.h"
@@ -20,10 +20,7 @@ namespace {
 
 Meet meetOfTigers()
 {
-    Meet meet;
-    meet.directory = fuzzsupport::scratchDirectory();
-    meet.teamList.setRowCount(1);
-    meet.teamList.appendRow("Tigers\tTIG\tAnn Loe\tTigers");
+    Meet meet = fuzzsupport::scratchMeet({ fuzzsupport::tigers });
     return meet;
 }
 

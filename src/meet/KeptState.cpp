@@ -89,6 +89,10 @@ std::optional<KeptState> readStateHeader(std::string_view head, std::uintmax_t f
         return std::nullopt;
     if (fileSize != end + 2 + std::uintmax_t { state.packedSize })
         return std::nullopt;
+    // zlib packs at most 1032 to 1: a header promising more is damaged, and
+    // must not make Bring Back ask for gigabytes.
+    if (state.textSize > 1032 * std::uintmax_t { state.packedSize } + 64)
+        return std::nullopt;
     state.time = static_cast<std::time_t>(time);
     state.cause = std::string(parts[9]);
     return state;

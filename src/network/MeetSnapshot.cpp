@@ -2,10 +2,10 @@
 
 #include "bouts/ScoreTally.h"
 #include "meet/Numbers.h"
+#include "meet/Utf8Text.h"
 #include "meetcheck/MatBoard.h"
 #include "meetcheck/MatFigures.h"
 #include "meetcheck/MatOrder.h"
-#include "network/WebText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -17,15 +17,15 @@ using nlohmann::json;
 
 json side(const Table& bouts, int row, int nameColumn, int teamColumn, int pointsColumn, int winnerColumn)
 {
-    return json { { "name", latin1ToUtf8(bouts.cell(row, nameColumn)) },
-        { "team", latin1ToUtf8(bouts.cell(row, teamColumn)) },
-        { "points", latin1ToUtf8(bouts.cell(row, pointsColumn)) },
-        { "result", latin1ToUtf8(trimmed(bouts.cell(row, winnerColumn))) } };
+    return json { { "name", utf8FromLatin1(bouts.cell(row, nameColumn)) },
+        { "team", utf8FromLatin1(bouts.cell(row, teamColumn)) },
+        { "points", utf8FromLatin1(bouts.cell(row, pointsColumn)) },
+        { "result", utf8FromLatin1(trimmed(bouts.cell(row, winnerColumn))) } };
 }
 
 json boutJson(const Table& bouts, int row)
 {
-    return json { { "bout", latin1ToUtf8(trimmed(bouts.cell(row, BoutColumn::Bout))) },
+    return json { { "bout", utf8FromLatin1(trimmed(bouts.cell(row, BoutColumn::Bout))) },
         { "red", side(bouts, row, BoutColumn::Name1, BoutColumn::Team1, BoutColumn::Points1, BoutColumn::Winner1) },
         { "green", side(bouts, row, BoutColumn::Name2, BoutColumn::Team2, BoutColumn::Points2, BoutColumn::Winner2) },
         { "done", hasResult(bouts, row) } };
@@ -73,7 +73,7 @@ std::shared_ptr<const MeetSnapshot> makeSnapshot(
         list.push_back(bout);
     }
     const json content { { "board", board }, { "bouts", list },
-        { "tally", latin1ToUtf8(scoreTallyText(meet.teamList, bouts)) } };
+        { "tally", utf8FromLatin1(scoreTallyText(meet.teamList, bouts)) } };
 
     snapshot->content = content.dump();
     if (previous && previous->content == snapshot->content && previous->matJson == snapshot->matJson)

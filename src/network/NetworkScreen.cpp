@@ -359,18 +359,10 @@ void NetworkScreen::ensureCodes()
             codes.mats.push_back({ mat, fromQt(token), fromQt(pin) });
         }
     }
-    if (static_cast<int>(codes.mats.size()) >= count) {
-        codes.mats.resize(static_cast<std::size_t>(count));
-    } else {
-        // The mats already carded keep their codes; the new ones get theirs.
-        const ScorerCodes fresh = makeScorerCodes(count);
-        for (std::size_t k = codes.mats.size(); k < fresh.mats.size(); ++k) {
-            MatCode code = fresh.mats[k];
-            while (codes.byPin(code.pin))
-                code.pin = makeScorerCodes(1).mats[0].pin;
-            codes.mats.push_back(code);
-        }
-    }
+    codes = codesForMats(std::move(codes), count);
+    // New codes would shut out the phones and empty the device list.
+    if (codes == *handler_->codes())
+        return;
     handler_->setCodes(codes);
     saveCodes();
 }

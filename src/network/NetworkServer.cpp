@@ -151,11 +151,7 @@ bool NetworkServer::start(int port, std::string& error)
     // share it, and phones would reach either at random.
     server.set_socket_options([](socket_t sock) {
         int yes = 1;
-#ifdef _WIN32
-        setsockopt(sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&yes), sizeof(yes));
-#else
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
-#endif
     });
     server.set_payload_max_length(maxRequestBody);
     server.set_read_timeout(limits_.secondsPerRead, 0);
@@ -196,9 +192,10 @@ bool NetworkServer::start(int port, std::string& error)
     server.Delete(".*", answer);
     server.Options(".*", answer);
     server.Patch(".*", answer);
+    const std::string portProblem = "Port " + std::to_string(port)
+        + " is in use by another program or not allowed. Choose another port and start again.";
     if (!server.bind_to_port("0.0.0.0", port)) {
-        error = "Port " + std::to_string(port)
-            + " is in use by another program or not allowed. Choose another port and start again.";
+        error = portProblem;
         return false;
     }
     auto ended = std::make_shared<std::atomic<bool>>(false);
@@ -210,6 +207,12 @@ bool NetworkServer::start(int port, std::string& error)
     // returns only once it does.
     while (!server.is_running() && !*ended)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Bound but not listening: the director must not see "serving".
+    if (*ended) {
+        listener->thread.join();
+        error = portProblem;
+        return false;
+    }
     listener_ = std::move(listener);
     return true;
 }

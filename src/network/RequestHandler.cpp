@@ -1,8 +1,9 @@
 #include "network/RequestHandler.h"
 
 #include "bouts/ResultEntry.h"
+#include "meet/TextFile.h"
+#include "meet/Utf8Text.h"
 #include "network/PageFiles.h"
-#include "network/WebText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -42,7 +43,7 @@ WebAnswer jsonAnswer(int status, const json& body)
 
 WebAnswer message(int status, const std::string& text)
 {
-    return jsonAnswer(status, json { { "message", latin1ToUtf8(text) } });
+    return jsonAnswer(status, json { { "message", utf8FromLatin1(text) } });
 }
 
 std::string header(const WebRequest& request, const std::string& name)
@@ -71,7 +72,7 @@ json readBody(const WebRequest& request)
 std::string textField(const json& body, const char* name)
 {
     const auto found = body.find(name);
-    return found != body.end() && found->is_string() ? utf8ToLatin1(found->get<std::string>()) : std::string();
+    return found != body.end() && found->is_string() ? latin1FromUtf8(found->get<std::string>()).text : std::string();
 }
 
 int numberField(const json& body, const char* name)
@@ -101,7 +102,8 @@ std::string resultSummary(const PhoneResult& result)
         text += ", Green (" + result.name2 + ") wins";
     if (!result.points1.empty() || !result.points2.empty())
         text += ", " + result.points1 + "-" + result.points2;
-    return text;
+    // The phone's own words go into the log file: no line of theirs.
+    return withoutFileBreakers(text);
 }
 
 RequestHandler::RequestHandler(ResultSink storeResult, Clock clock)
@@ -246,7 +248,8 @@ void RequestHandler::sawDevice(const WebRequest& request, int mat, bool sentResu
     device.lastSeen = std::time(nullptr);
     if (sentResult)
         ++device.resultsSent;
-    if (!waiting.empty() && waiting.size() < 6 && std::all_of(waiting.begin(), waiting.end(), ::isdigit))
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!waiting.empty() && waiting.size() < 6 && std::all_of(waiting.begin(), waiting.end(), digit))
         device.waiting = std::stoi(waiting);
 }
 
@@ -270,6 +273,11 @@ WebAnswer RequestHandler::result(const WebRequest& request)
 {
     std::shared_ptr<const ScorerCodes> codes;
     const MatCode* code = scorerOf(request, codes);
+    if (!code) {
+        // Whoever holds no card gets the refusal in the log, not his words.
+        log({ 0, 0, 0, "", request.address, std::string("refused: ") + staleCode });
+        return jsonAnswer(401, json { { "message", staleCode }, { "stale", true } });
+    }
     const json body = isJson(request) ? readBody(request) : json();
     PhoneResult sent;
     if (!body.is_null()) {
@@ -282,12 +290,7 @@ WebAnswer RequestHandler::result(const WebRequest& request)
         sent.points1 = textField(body, "points1");
         sent.points2 = textField(body, "points2");
     }
-    NetworkLogEntry entry { 0, code ? code->mat : 0, std::max(sent.bout, 0), resultSummary(sent), request.address, "" };
-    if (!code) {
-        entry.outcome = std::string("refused: ") + staleCode;
-        log(entry);
-        return jsonAnswer(401, json { { "message", staleCode }, { "stale", true } });
-    }
+    NetworkLogEntry entry { 0, code->mat, std::max(sent.bout, 0), resultSummary(sent), request.address, "" };
     sawDevice(request, code->mat, true);
     const bool complete = sent.id.size() >= 8 && sent.id.size() <= 64 && sent.bout > 0 && sent.winner >= 0
         && sent.winner <= 2 && sent.resultType >= 0 && sent.points1.size() <= 10 && sent.points2.size() <= 10;
@@ -306,7 +309,7 @@ WebAnswer RequestHandler::result(const WebRequest& request)
     json messages = json::array();
     entry.outcome = "refused:";
     for (const auto& text : answer.messages) {
-        messages.push_back(latin1ToUtf8(text));
+        messages.push_back(utf8FromLatin1(text));
         entry.outcome += " " + text;
     }
     log(entry);

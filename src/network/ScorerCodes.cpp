@@ -38,6 +38,17 @@ std::string sixDigits()
     }
 }
 
+// Every code is compared to the end, so the time an answer takes tells
+// nothing of which code matched or how much of it.
+const MatCode* codeWith(const std::vector<MatCode>& mats, std::string MatCode::*secret, std::string_view given)
+{
+    const MatCode* found = nullptr;
+    for (const auto& code : mats)
+        if (sameSecret(code.*secret, given))
+            found = &code;
+    return found;
+}
+
 } // namespace
 
 bool sameSecret(std::string_view a, std::string_view b)
@@ -52,33 +63,30 @@ bool sameSecret(std::string_view a, std::string_view b)
 
 const MatCode* ScorerCodes::byToken(std::string_view token) const
 {
-    const MatCode* found = nullptr;
-    for (const auto& code : mats)
-        if (sameSecret(code.token, token))
-            found = &code;
-    return found;
+    return codeWith(mats, &MatCode::token, token);
 }
 
 const MatCode* ScorerCodes::byPin(std::string_view pin) const
 {
-    const MatCode* found = nullptr;
-    for (const auto& code : mats)
-        if (sameSecret(code.pin, pin))
-            found = &code;
-    return found;
+    return codeWith(mats, &MatCode::pin, pin);
 }
 
 ScorerCodes makeScorerCodes(int mats)
 {
-    ScorerCodes codes;
-    for (int mat = 1; mat <= mats; ++mat) {
+    return codesForMats({}, mats);
+}
+
+ScorerCodes codesForMats(ScorerCodes kept, int mats)
+{
+    kept.mats.resize(std::min(kept.mats.size(), static_cast<std::size_t>(std::max(mats, 0))));
+    for (int mat = static_cast<int>(kept.mats.size()) + 1; mat <= mats; ++mat) {
         std::string pin;
         do
             pin = sixDigits();
-        while (std::any_of(codes.mats.begin(), codes.mats.end(), [&](const MatCode& c) { return c.pin == pin; }));
-        codes.mats.push_back({ mat, hexToken(), pin });
+        while (std::any_of(kept.mats.begin(), kept.mats.end(), [&](const MatCode& c) { return c.pin == pin; }));
+        kept.mats.push_back({ mat, hexToken(), pin });
     }
-    return codes;
+    return kept;
 }
 
 } // namespace korvanda

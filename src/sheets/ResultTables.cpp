@@ -2,7 +2,7 @@
 
 #include "bouts/ScoreTally.h"
 #include "meet/Numbers.h"
-#include "sheets/SheetText.h"
+#include "meet/Utf8Text.h"
 
 namespace korvanda {
 

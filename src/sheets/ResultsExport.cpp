@@ -3,9 +3,9 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/TextFile.h"
+#include "meet/Utf8Text.h"
 #include "platform/SafeSave.h"
 #include "sheets/ResultTables.h"
-#include "sheets/SheetText.h"
 
 #include <xlsxwriter.h>
 

@@ -4,7 +4,7 @@
 #include "meet/Dialogs.h"
 #include "meet/Numbers.h"
 #include "meet/TextFile.h"
-#include "sheets/SheetText.h"
+#include "meet/Utf8Text.h"
 #include "sheets/SheetWrestlers.h"
 #include "teams/TeamFiles.h"
 
@@ -33,9 +33,7 @@ std::optional<std::string> sheetAge(const Sheet& sheet, const SheetColumns& colu
 std::vector<RosterSheetRow> rosterSheetRows(const Sheet& sheet, const SheetColumns& columns, DayNumber meetDay)
 {
     std::vector<RosterSheetRow> rows;
-    for (std::size_t r = columns.headerRow + 1; r < sheet.rows.size(); ++r) {
-        if (isBlankSheetRow(sheet, r))
-            continue;
+    for (const std::size_t r : wrestlerRows(sheet, columns)) {
         RosterSheetRow row;
         row.sheetRow = r + 1;
         const Latin1Text name = latin1FromUtf8(sheetWrestlerName(sheet, columns, r));

@@ -31,6 +31,9 @@ inline constexpr std::size_t packRatio = 200;
 inline constexpr std::size_t rows = 20000;
 inline constexpr std::size_t columns = 256;
 inline constexpr std::size_t cellBytes = 4096;
+// All cells together: a few repeated rows and cells of a workbook could
+// otherwise ask for gigabytes; a team's roster holds a few kilobytes.
+inline constexpr std::size_t textBytes = 16u << 20;
 inline constexpr int xmlDepth = 64;
 } // namespace SheetLimits
 

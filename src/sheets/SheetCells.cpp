@@ -21,6 +21,11 @@ bool SheetCells::put(std::size_t row, std::size_t column, std::string text)
             + " characters.");
         return false;
     }
+    textBytes_ += text.size();
+    if (textBytes_ > SheetLimits::textBytes) {
+        fail("The sheet holds more than " + std::to_string(SheetLimits::textBytes >> 20) + " MB of text.");
+        return false;
+    }
     auto& rows = sheet_.rows;
     if (rows.size() <= row)
         rows.resize(row + 1);

@@ -7,7 +7,7 @@
 namespace korvanda {
 
 // Collects the cells a reader finds into a sheet, within the limits on
-// rows, columns and cell length; the first cell past a limit becomes the
+// rows, columns, cell length and all their text; the first cell past a limit becomes the
 // problem that names it, and every later cell is dropped.
 class SheetCells {
 public:
@@ -21,6 +21,7 @@ public:
 private:
     Sheet sheet_;
     std::string problem_;
+    std::size_t textBytes_ = 0;
 };
 
 } // namespace korvanda

@@ -3,6 +3,8 @@
 #include "meet/Numbers.h"
 #include "sheets/SheetText.h"
 
+#include <algorithm>
+
 namespace korvanda {
 
 namespace {
@@ -61,12 +63,15 @@ std::optional<std::string> sheetWrestlerWeight(const Sheet& sheet, const SheetCo
     return wholeText(roundHalfEven(*value * poundsPerKilogram));
 }
 
-bool isBlankSheetRow(const Sheet& sheet, std::size_t row)
+std::vector<std::size_t> wrestlerRows(const Sheet& sheet, const SheetColumns& columns)
 {
-    for (const auto& cell : sheet.rows[row])
-        if (!trimmed(cell).empty())
-            return false;
-    return true;
+    std::vector<std::size_t> rows;
+    for (std::size_t r = columns.headerRow + 1; r < sheet.rows.size(); ++r) {
+        const auto& cells = sheet.rows[r];
+        if (std::any_of(cells.begin(), cells.end(), [](const std::string& cell) { return !trimmed(cell).empty(); }))
+            rows.push_back(r);
+    }
+    return rows;
 }
 
 } // namespace korvanda

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korvanda {
 
@@ -19,7 +20,8 @@ std::optional<std::string> sheetWrestlerWeight(const Sheet& sheet, const SheetCo
 // The cell of the row's first column of that kind, or an empty text.
 std::string sheetWrestlerCell(const Sheet& sheet, const SheetColumns& columns, std::size_t row, ColumnKind kind);
 
-// A row without a single filled cell: a spacer between groups.
-bool isBlankSheetRow(const Sheet& sheet, std::size_t row);
+// The rows under the header that hold a wrestler, by index: a row without
+// a single filled cell is a spacer between groups.
+std::vector<std::size_t> wrestlerRows(const Sheet& sheet, const SheetColumns& columns);
 
 } // namespace korvanda

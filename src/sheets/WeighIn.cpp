@@ -4,7 +4,7 @@
 #include "meet/Numbers.h"
 #include "meet/RestoreFile.h"
 #include "meet/StateCauses.h"
-#include "sheets/SheetText.h"
+#include "meet/Utf8Text.h"
 #include "sheets/SheetWrestlers.h"
 
 namespace korvanda {
@@ -13,9 +13,7 @@ std::vector<WeighInRow> weighInRows(const Meet& meet, const Sheet& sheet, const 
 {
     const Table& roster = meet.roster;
     std::vector<WeighInRow> rows;
-    for (std::size_t r = columns.headerRow + 1; r < sheet.rows.size(); ++r) {
-        if (isBlankSheetRow(sheet, r))
-            continue;
+    for (const std::size_t r : wrestlerRows(sheet, columns)) {
         WeighInRow row;
         row.sheetRow = r + 1;
         row.name = latin1FromUtf8(sheetWrestlerName(sheet, columns, r)).text;

@@ -120,6 +120,8 @@ TEST(MeetHistoryTest, AKilledWriterATornStateAndGarbageLeaveTheRestUsable)
     EXPECT_NE(dialogs.warnings[0].find(newest.filename().string() + ", 000002.Kvs."), std::string::npos);
     EXPECT_EQ(after.states.size(), listing.states.size() - 2);
     EXPECT_EQ(history.text(after.states.back()), text(1));
+    const std::string bomb = "Korvanda kept state\t1\t0\t9\t9\t9\t4000000000\t0\t2\tMatch\r\n";
+    EXPECT_FALSE(readStateHeader(bomb, bomb.size() + 2)) << "more text than two packed bytes can hold";
     // Keeping goes on after the damaged newest one.
     EXPECT_TRUE(history.keep(text(5), {}, "Match", 0));
     EXPECT_EQ(history.list().states.front().cause, "Match");

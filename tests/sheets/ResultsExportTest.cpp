@@ -1,8 +1,8 @@
 #include "sheets/ResultsExport.h"
 #include "meet/Meet.h"
+#include "meet/Utf8Text.h"
 #include "sheets/CsvSheet.h"
 #include "sheets/ResultTables.h"
-#include "sheets/SheetText.h"
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 

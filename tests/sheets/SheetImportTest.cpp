@@ -1,6 +1,7 @@
 #include "meet/Meet.h"
 #include "sheets/CsvSheet.h"
 #include "sheets/RosterSheet.h"
+#include "sheets/SheetCells.h"
 #include "sheets/SheetDate.h"
 #include "sheets/SheetFile.h"
 #include "support/FakeDialogs.h"
@@ -137,6 +138,10 @@ TEST(SheetImportTest, csvFormsAndLimits)
         manyRows += "x\n";
     EXPECT_EQ(readCsvSheet(manyRows).problem, "The sheet has more than 20000 rows.");
     EXPECT_EQ(readCsvSheet(std::string(300, ',') + "x").problem, "The sheet has more than 256 columns.");
+    SheetCells cells;
+    for (std::size_t k = 0; k < 5000 && cells.put(k / 200, k % 200, std::string(SheetLimits::cellBytes, 'x')); ++k) {
+    }
+    EXPECT_EQ(cells.problem(), "The sheet holds more than 16 MB of text.") << "repeated cells of a workbook";
 }
 
 TEST(SheetImportTest, birthDatesAndHeaders)
