@@ -57,9 +57,12 @@ build_all() {
     # The programs, the screenshot tool and the benchmarks (so they keep
     # compiling), without the tests: those run in the sanitized build, where
     # they catch more. This tree tests only what is made from it, the
-    # packages, and walks through the screenshot tool.
+    # packages, and walks through the screenshot tool. A unity build, like
+    # the sanitized one (see build_sanitized), in less than half the time;
+    # a plain configure, as on Windows, still compiles each source alone.
     cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DKORVANDA_BUILD_TESTS=OFF $(cache_launcher) >/dev/null
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DKORVANDA_BUILD_TESTS=OFF -DCMAKE_UNITY_BUILD=ON \
+        $(cache_launcher) >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }
 
