@@ -58,18 +58,13 @@ void Shell::loadWindows()
     connect(match_.get(), &MatchScreen::exportResultsRequested, this,
         [this] { exportResultsToWorkbook(match_.get(), meet_, dialogs_); });
     closeStepWindows_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get() };
-    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get() };
+    loadOrder_ = { team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() };
     const QString folder = QDir::cleanPath(QString::fromStdU16String(meet_.directory.u16string()));
     const QString meetName = QDir(folder).dirName();
-    for (auto* window : std::initializer_list<WorkingWindow*> {
-             team_.get(), match_.get(), schedule_.get(), wrestler_.get(), check_.get(), network_.get() }) {
+    for (auto* window : loadOrder_) {
         connectWindow(*window);
         window->showMeetName(meetName.isEmpty() ? QDir::toNativeSeparators(folder) : meetName);
     }
-    // The network window asks nothing of its own when the program closes;
-    // closing it closes the others, each with its close step.
-    disconnect(network_.get(), &WorkingWindow::closing, this, &Shell::windowClosing);
-    connect(network_.get(), &WorkingWindow::closing, this, &Shell::exitAll);
     // Before any window shows, so the director never sees the defaults flash.
     loadSettings(meet_, *team_, *wrestler_);
 }
@@ -109,9 +104,7 @@ WorkingWindow& Shell::window(WindowKind kind)
 void Shell::showWindow(WindowKind kind)
 {
     WorkingWindow& chosen = window(kind);
-    for (auto* w : { static_cast<WorkingWindow*>(match_.get()), static_cast<WorkingWindow*>(schedule_.get()),
-             static_cast<WorkingWindow*>(wrestler_.get()), static_cast<WorkingWindow*>(team_.get()),
-             static_cast<WorkingWindow*>(check_.get()), static_cast<WorkingWindow*>(network_.get()) }) {
+    for (auto* w : loadOrder_) {
         if (w == &chosen) {
             w->show();
             w->raise();
@@ -141,8 +134,8 @@ void Shell::showBoard()
 
 void Shell::exitAll()
 {
+    // The phones are let go before any close step asks its question.
     network_->stopServing();
-    network_->hide();
     for (auto* window : loadOrder_)
         window->close();
     if (about_)

@@ -98,34 +98,43 @@ bool ListPrinter::paint(QPagedPaintDevice& device) const
 
 void ListPrinter::preview(QWidget* parent) const
 {
+    // The pages are shared, so the preview keeps them after this printer is gone.
+    previewPages(parent, title_, [list = *this](QPagedPaintDevice& device) { return list.paint(device); });
+}
+
+bool ListPrinter::writePdf(const std::filesystem::path& path) const
+{
+    return writePagesPdf(path, title_, [this](QPagedPaintDevice& device) { return paint(device); });
+}
+
+void previewPages(QWidget* parent, const QString& title, PagePainter paint)
+{
     auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(title_);
-    printer->setPageLayout(pageLayout());
+    printer->setDocName(title);
+    printer->setPageLayout(ListPrinter::pageLayout());
     auto* dialog = new QPrintPreviewDialog(printer, parent);
     dialog->setObjectName(QStringLiteral("PrintPreview"));
-    dialog->setWindowTitle(title_);
+    dialog->setWindowTitle(title);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Large enough to read a page, on a laptop as on a big screen.
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         dialog->resize(screen->availableGeometry().size() * 0.8);
-    // The pages are shared, so the preview keeps them after this printer is gone.
-    const ListPrinter list = *this;
-    QObject::connect(
-        dialog, &QPrintPreviewDialog::paintRequested, dialog, [list](QPrinter* target) { list.paint(*target); });
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+        [paint = std::move(paint)](QPrinter* target) { paint(*target); });
     QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
     dialog->open();
 }
 
-bool ListPrinter::writePdf(const std::filesystem::path& path) const
+bool writePagesPdf(const std::filesystem::path& path, const QString& title, const PagePainter& paint)
 {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(title_);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Korvanda"));
-        writer.setPageLayout(pageLayout());
+        writer.setPageLayout(ListPrinter::pageLayout());
         if (!paint(writer))
             return false;
     }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,20 @@ class QPagedPaintDevice;
 class QWidget;
 
 namespace korvanda {
+
+// Draws every page of a document onto the device; false when the device
+// could not be opened.
+using PagePainter = std::function<bool(QPagedPaintDevice&)>;
+
+// Shows the print preview of the pages, on the lists' paper, from which
+// the director prints; the preview stays open beside the window until it
+// is closed.
+void previewPages(QWidget* parent, const QString& title, PagePainter paint);
+
+// Writes the pages as a PDF beside the target first and then puts it in
+// place, so an older copy stays whole if writing fails. False when it
+// could not be written.
+bool writePagesPdf(const std::filesystem::path& path, const QString& title, const PagePainter& paint);
 
 // Puts a printed list on paper exactly as a line printer would: a sheet for
 // every page of the text, the lines as written in a fixed-pitch font,
@@ -38,13 +53,7 @@ public:
     // Paints every page; false when the device could not be opened.
     bool paint(QPagedPaintDevice& device) const;
 
-    // Shows the print preview, from which the director prints; the preview
-    // stays open beside the window until it is closed.
     void preview(QWidget* parent) const;
-
-    // Writes the PDF beside the target first and then puts it in place, so
-    // an older copy stays whole if writing fails. False when it could not
-    // be written.
     bool writePdf(const std::filesystem::path& path) const;
 
 private:

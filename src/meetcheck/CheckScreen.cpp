@@ -9,17 +9,16 @@
 #include "meet/TableView.h"
 #include "meetcheck/CheckReport.h"
 #include "roster/WrestlerScreen.h"
+#include "widgets/MeetSettings.h"
 #include "widgets/NamedControls.h"
 #include "widgets/WindowPlacement.h"
 
-#include <QCryptographicHash>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -35,20 +34,6 @@ constexpr const char* shortCaptions
       "|Team  |Note                 ";
 constexpr const char* restCaptions = "Name                        |Team  |Rest|Bout|Mat|Bout|Mat";
 constexpr const char* matCaptions = "Mat|Bouts|Results|Ends              ";
-
-// Each meet folder keeps its own values; the settings file keeps exactly
-// its own records.
-QString settingsGroup(const std::filesystem::path& directory)
-{
-    const std::string where = std::filesystem::absolute(directory).lexically_normal().string();
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(where), QCryptographicHash::Sha1);
-    return QStringLiteral("MeetCheck/") + QString::fromLatin1(hash.toHex().left(16));
-}
-
-QSettings checkSettings()
-{
-    return QSettings(QStringLiteral("Korvanda"), QStringLiteral("Korvanda"));
-}
 
 // A table filled from scratch: its header, then one tab-separated row each.
 // Only the short list is picked from; the others are read.
@@ -211,8 +196,8 @@ void CheckScreen::valuesChanged()
 {
     if (loadingValues_)
         return;
-    QSettings settings = checkSettings();
-    settings.beginGroup(settingsGroup(meet_.directory));
+    QSettings settings = programSettings();
+    settings.beginGroup(meetSettingsGroup(QStringLiteral("MeetCheck"), meet_.directory));
     settings.setValue(QStringLiteral("MinimumRest"), minimumRest_->value());
     settings.setValue(QStringLiteral("MinutesPerBout"), minutesPerBout_->value());
     settings.setValue(QStringLiteral("StartTime"), startTime_->time().toString(QStringLiteral("HH:mm")));
@@ -222,8 +207,8 @@ void CheckScreen::valuesChanged()
 void CheckScreen::loadValues()
 {
     const CheckValues defaults;
-    QSettings settings = checkSettings();
-    settings.beginGroup(settingsGroup(meet_.directory));
+    QSettings settings = programSettings();
+    settings.beginGroup(meetSettingsGroup(QStringLiteral("MeetCheck"), meet_.directory));
     QTime start = QTime::fromString(settings.value(QStringLiteral("StartTime")).toString(), QStringLiteral("HH:mm"));
     if (!start.isValid())
         start = QTime(defaults.startMinutes / 60, defaults.startMinutes % 60);

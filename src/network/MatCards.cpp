@@ -1,16 +1,10 @@
 #include "network/MatCards.h"
 
 #include "bouts/ListPrinter.h"
-#include "meet/TextFile.h"
 #include "network/QrCode.h"
 
-#include <QBuffer>
-#include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QScreen>
 
 namespace korvanda {
 
@@ -65,36 +59,14 @@ bool MatCards::paint(QPagedPaintDevice& device) const
 
 void MatCards::preview(QWidget* parent) const
 {
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("Mat Cards"));
-    printer->setPageLayout(ListPrinter::pageLayout());
-    auto* dialog = new QPrintPreviewDialog(printer, parent);
-    dialog->setObjectName(QStringLiteral("PrintPreview"));
-    dialog->setWindowTitle(QStringLiteral("Mat Cards"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        dialog->resize(screen->availableGeometry().size() * 0.8);
-    const MatCards cards = *this;
-    QObject::connect(
-        dialog, &QPrintPreviewDialog::paintRequested, dialog, [cards](QPrinter* target) { cards.paint(*target); });
-    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-    dialog->open();
+    previewPages(parent, QStringLiteral("Mat Cards"),
+        [cards = *this](QPagedPaintDevice& device) { return cards.paint(device); });
 }
 
 bool MatCards::writePdf(const std::filesystem::path& path) const
 {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Mat Cards"));
-        writer.setCreator(QStringLiteral("Korvanda"));
-        writer.setPageLayout(ListPrinter::pageLayout());
-        if (!paint(writer))
-            return false;
-    }
-    return saveFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return writePagesPdf(
+        path, QStringLiteral("Mat Cards"), [this](QPagedPaintDevice& device) { return paint(device); });
 }
 
 } // namespace korvanda

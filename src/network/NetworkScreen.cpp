@@ -9,17 +9,17 @@
 #include "meetcheck/CheckScreen.h"
 #include "network/LaptopAddresses.h"
 #include "network/MatCards.h"
+#include "network/NetworkLog.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
+#include "widgets/MeetSettings.h"
 #include "widgets/NamedControls.h"
 #include "widgets/WindowPlacement.h"
 #include "teams/TeamScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -44,19 +43,11 @@ namespace {
 
 // Rarely taken by other programs, and short enough to type.
 constexpr int defaultPort = 8642;
-constexpr const char* logFileName = "NetworkLog.Txt";
 
 // Each meet folder keeps its own choices and codes.
 QString settingKey(const std::filesystem::path& directory, const QString& name)
 {
-    const std::string where = std::filesystem::absolute(directory).lexically_normal().string();
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(where), QCryptographicHash::Sha1);
-    return QStringLiteral("MeetNetwork/") + QString::fromLatin1(hash.toHex().left(16)) + QLatin1Char('/') + name;
-}
-
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Korvanda"), QStringLiteral("Korvanda"));
+    return meetSettingsGroup(QStringLiteral("MeetNetwork"), directory) + QLatin1Char('/') + name;
 }
 
 QLabel* selectableText(const QString& text, QWidget* parent)
@@ -75,13 +66,6 @@ void clearGrid(QGridLayout* grid)
         delete item->widget();
         delete item;
     }
-}
-
-std::string logLine(const NetworkLogEntry& entry)
-{
-    const QString when = QDateTime::fromSecsSinceEpoch(entry.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return fromQt(when) + "  mat " + std::to_string(entry.mat) + "  bout " + std::to_string(entry.bout) + "  "
-        + entry.result + "  from " + entry.device + "  " + entry.outcome;
 }
 
 } // namespace
@@ -473,18 +457,13 @@ void NetworkScreen::appendLog(const std::vector<NetworkLogEntry>& entries)
 {
     if (entries.empty())
         return;
-    std::string text;
+    std::vector<std::string> lines;
     for (const auto& entry : entries) {
-        const std::string line = logLine(entry);
-        log_->appendPlainText(toQt(line));
-        text += line + "\r\n";
+        lines.push_back(networkLogLine(entry));
+        log_->appendPlainText(toQt(lines.back()));
     }
-    // Kept beside the meet's files, so a disputed bout can be looked up
-    // after the meet.
-    QFile file(QString::fromStdU16String((meet_.directory / logFileName).u16string()));
-    if (!file.open(QIODevice::Append)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(logFileName)));
+    if (!appendNetworkLog(meet_.directory, lines))
+        status_->setText(tr("Couldn't write %1; file may be in use.").arg(QLatin1String(networkLogFileName)));
 }
 
 } // namespace korvanda

@@ -40,7 +40,7 @@ char detectSeparator(std::string_view text)
 SheetReading readCsvSheet(std::string_view bytes)
 {
     if (bytes.size() > SheetLimits::fileBytes)
-        return { {}, "The file is larger than " + std::to_string(SheetLimits::fileBytes >> 20) + " MB." };
+        return oversizedSheet();
     const std::string text = sheetTextAsUtf8(bytes);
     const char separator = detectSeparator(text);
     SheetCells cells;

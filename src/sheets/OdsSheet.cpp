@@ -141,7 +141,7 @@ private:
 SheetReading readOdsSheet(std::string_view bytes)
 {
     if (bytes.size() > SheetLimits::fileBytes)
-        return { {}, "The file is larger than " + std::to_string(SheetLimits::fileBytes >> 20) + " MB." };
+        return oversizedSheet();
     const ZipEntries zip(bytes);
     if (!zip.opened())
         return { {}, "The file is no OpenDocument spreadsheet: it is not a zip archive." };

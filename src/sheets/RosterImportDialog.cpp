@@ -1,6 +1,7 @@
 #include "sheets/RosterImportDialog.h"
 
 #include "meet/QtText.h"
+#include "sheets/PreviewRow.h"
 #include "widgets/NamedControls.h"
 
 #include <QComboBox>
@@ -26,16 +27,6 @@ QString columnLetters(std::size_t column)
     for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
         letters.prepend(QChar(static_cast<char>('A' + (n - 1) % 26)));
     return letters;
-}
-
-void setRowCells(QTableWidget* table, int row, const QStringList& texts, bool leftOut)
-{
-    for (int c = 0; c < texts.size(); ++c) {
-        auto* item = new QTableWidgetItem(texts[c]);
-        if (leftOut)
-            item->setForeground(QColor(0xa0, 0, 0));
-        table->setItem(row, c, item);
-    }
 }
 
 } // namespace
@@ -129,7 +120,7 @@ void RosterImportDialog::updatePreview()
         if (row.nameApproximated)
             problem = (problem.isEmpty() ? QString() : problem + QStringLiteral("; "))
                 + tr("name in its closest Latin-1 form");
-        setRowCells(preview_, static_cast<int>(r),
+        setPreviewRow(preview_, static_cast<int>(r),
             { QString::number(row.sheetRow), toQt(row.name), toQt(row.age), toQt(row.weight), toQt(row.skill),
                 problem },
             !row.problem.empty());

@@ -37,4 +37,10 @@ inline constexpr std::size_t textBytes = 16u << 20;
 inline constexpr int xmlDepth = 64;
 } // namespace SheetLimits
 
+// The refusal of a file over the size limit, whoever reads it first.
+inline SheetReading oversizedSheet()
+{
+    return { {}, "The file is larger than " + std::to_string(SheetLimits::fileBytes >> 20) + " MB." };
+}
+
 } // namespace korvanda

@@ -71,7 +71,7 @@ bool cellsSayKilograms(const Sheet& sheet, std::size_t headerRow, std::size_t co
         if (words.empty())
             continue;
         ++looked;
-        if (words.size() < 2 || words.compare(words.size() - 2, 2, "kg") != 0)
+        if (!words.ends_with("kg"))
             return false;
     }
     return looked > 0;

@@ -24,7 +24,7 @@ SheetReading readSheetFile(const std::filesystem::path& path)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > SheetLimits::fileBytes)
-        return { {}, "The file is larger than " + std::to_string(SheetLimits::fileBytes >> 20) + " MB." };
+        return oversizedSheet();
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return { {}, "The file cannot be read." };

@@ -15,11 +15,8 @@ constexpr double poundsPerKilogram = 2.20462262185;
 std::string_view withoutUnit(std::string_view text, bool& kilograms)
 {
     const std::string words = headerWords(text);
-    const auto endsWith = [&words](std::string_view unit) {
-        return words.size() >= unit.size() && words.compare(words.size() - unit.size(), unit.size(), unit) == 0;
-    };
     for (const std::string_view unit : { "kgs", "kg", "lbs", "lb" }) {
-        if (!endsWith(unit))
+        if (!words.ends_with(unit))
             continue;
         const auto at = text.find_last_of("0123456789.");
         if (at == std::string_view::npos)

@@ -1,6 +1,7 @@
 #include "sheets/WeighInDialog.h"
 
 #include "meet/QtText.h"
+#include "sheets/PreviewRow.h"
 #include "widgets/NamedControls.h"
 
 #include <QDialogButtonBox>
@@ -55,12 +56,7 @@ WeighInDialog::WeighInDialog(
         found += applies ? 1 : 0;
         const QStringList texts = { QString::number(row.sheetRow), toQt(row.name), toQt(row.team), toQt(row.oldWeight),
             toQt(row.newWeight), noteOf(row) };
-        for (int c = 0; c < texts.size(); ++c) {
-            auto* item = new QTableWidgetItem(texts[c]);
-            if (!applies)
-                item->setForeground(QColor(0xa0, 0, 0));
-            table->setItem(static_cast<int>(r), c, item);
-        }
+        setPreviewRow(table, static_cast<int>(r), texts, !applies);
     }
     table->resizeColumnsToContents();
     layout->addWidget(table, 1);

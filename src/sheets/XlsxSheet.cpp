@@ -201,7 +201,7 @@ private:
 SheetReading readXlsxSheet(std::string_view bytes)
 {
     if (bytes.size() > SheetLimits::fileBytes)
-        return { {}, "The file is larger than " + std::to_string(SheetLimits::fileBytes >> 20) + " MB." };
+        return oversizedSheet();
     const ZipEntries zip(bytes);
     if (!zip.opened())
         return { {}, "The file is no Excel workbook: it is not a zip archive." };
