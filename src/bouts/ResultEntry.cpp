@@ -116,8 +116,9 @@ bool acceptResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::s
     return storeResult(meet, entry, dialogs, cause).stored;
 }
 
-AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause)
+int enterResult(Table& bouts, ResultEntry& entry, Dialogs& dialogs, bool& stored)
 {
+    stored = false;
     if (entry.winner != 1 && entry.winner != 2)
         entry.winner = 0;
     if (entry.resultType < ResultType::None || entry.resultType > ResultType::Scratch)
@@ -137,12 +138,12 @@ AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, cons
     }
     if (!isNumber(entry.boutNumber)) {
         dialogs.inform("Bout number is blank");
-        return {};
+        return 0;
     }
-    const int bout = boutRowOf(meet.boutGrid, entry.boutNumber);
+    const int bout = boutRowOf(bouts, entry.boutNumber);
     if (bout == 0) {
         dialogs.inform("Bad bout number. Correct and retry.");
-        return {};
+        return 0;
     }
 
     bool rejected = false;
@@ -178,7 +179,6 @@ AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, cons
     }
 
     if (!rejected) {
-        Table& bouts = meet.boutGrid;
         const std::string code = codeText(type);
         const bool bothSides = code == "Scratch" || code == "Draw";
         bouts.setCell(bout, BoutColumn::Points1, entry.points1);
@@ -187,8 +187,18 @@ AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, cons
         bouts.setCell(bout, BoutColumn::Winner2, entry.winner == 2 || bothSides ? code : std::string());
         entry = ResultEntry {};
     }
+    stored = !rejected;
+    return bout;
+}
+
+AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause)
+{
+    bool stored = false;
+    const int bout = enterResult(meet.boutGrid, entry, dialogs, stored);
+    if (bout == 0)
+        return {};
     const bool saved = saveRestoreFile(meet, dialogs, cause.empty() ? causes::acceptBout(bout) : cause);
-    return { !rejected, saved };
+    return { stored, saved };
 }
 
 } // namespace korvanda

@@ -72,4 +72,9 @@ struct AcceptOutcome {
 // in the restore file: the bout window and the mat scorers' phones alike.
 AcceptOutcome storeResult(Meet& meet, ResultEntry& entry, Dialogs& dialogs, const std::string& cause = {});
 
+// The checks of "Accept" and, when they pass (`stored`), the result written
+// into its bout's row of `boutGrid`; nothing is saved. The bout's row, or 0
+// when the bout number names no bout.
+int enterResult(Table& boutGrid, ResultEntry& entry, Dialogs& dialogs, bool& stored);
+
 } // namespace korvanda

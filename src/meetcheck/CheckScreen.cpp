@@ -202,6 +202,7 @@ void CheckScreen::valuesChanged()
     settings.setValue(QStringLiteral("MinutesPerBout"), minutesPerBout_->value());
     settings.setValue(QStringLiteral("StartTime"), startTime_->time().toString(QStringLiteral("HH:mm")));
     boutsChanged();
+    emit valuesEdited();
 }
 
 void CheckScreen::loadValues()

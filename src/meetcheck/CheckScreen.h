@@ -33,8 +33,13 @@ public:
 
     void refresh();
     const MeetCheck& check() const { return check_; }
+    // The start time, minutes per bout and least rest the boxes hold now,
+    // whether or not the window was shown.
+    CheckValues values() const;
 
 signals:
+    // The director changed one of the values.
+    void valuesEdited();
     // A short wrestler and his proposed opponent (roster rows, 0 for none)
     // are wanted in the hand-match list.
     void handMatchRequested(int wrestlerRow, int opponentRow);
@@ -47,7 +52,6 @@ private:
     void valuesChanged();
     void takeToHandMatch(int tableRow);
     void writeReport();
-    CheckValues values() const;
     void loadValues();
     void markSchedule();
     void fillTables();

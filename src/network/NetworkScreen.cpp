@@ -12,6 +12,7 @@
 #include "network/NetworkLog.h"
 #include "network/NetworkServer.h"
 #include "network/QrCode.h"
+#include "network/SnapshotMaker.h"
 #include "widgets/MeetSettings.h"
 #include "widgets/NamedControls.h"
 #include "widgets/WindowPlacement.h"
@@ -87,6 +88,8 @@ NetworkScreen::NetworkScreen(Meet& meet, TableModels& models, Dialogs& dialogs, 
     , folder_(meet.directory)
     , handler_(std::make_unique<RequestHandler>([this](const PhoneResult& result) { return storeFromPhone(result); }))
     , server_(std::make_unique<NetworkServer>(*handler_))
+    , snapshots_(std::make_unique<SnapshotMaker>(
+          [this](std::shared_ptr<const MeetSnapshot> snapshot) { handler_->publish(std::move(snapshot)); }))
     , addressSource_(laptopAddresses)
     , dialogChoices_(std::make_unique<DialogPrintChoices>())
     , printChoices_(dialogChoices_.get())
@@ -181,6 +184,8 @@ NetworkScreen::NetworkScreen(Meet& meet, TableModels& models, Dialogs& dialogs, 
         showCodes();
     });
     connect(&models_, &TableModels::refreshed, this, &NetworkScreen::publish);
+    // The estimated starts follow the Meet Check's start time and minutes per bout.
+    connect(&check_, &CheckScreen::valuesEdited, this, &NetworkScreen::publish);
     newsTimer_ = new QTimer(this);
     newsTimer_->setInterval(1000);
     connect(newsTimer_, &QTimer::timeout, this, &NetworkScreen::takeNews);
@@ -235,7 +240,8 @@ bool NetworkScreen::startServing()
     showCodes();
     showAddresses();
     publishing_ = true;
-    publish();
+    // The first phone finds the meet whole.
+    snapshots_->makeNow(meet_, check_.values());
     std::string error;
     if (!server_->start(port(), error)) {
         publishing_ = false;
@@ -307,24 +313,26 @@ void NetworkScreen::storeWaiting()
         QTimer::singleShot(200, this, &NetworkScreen::storeWaiting);
         return;
     }
+    // Each phone hears as soon as its result is in the restore file; the
+    // windows and the phones' snapshot follow once for all stored together.
+    bool stored = false;
     while (!waiting_.empty()) {
         const auto waiting = waiting_.front();
         waiting_.pop_front();
         if (waiting->abandoned)
             continue;
         const PhoneAnswer answer = results_.store(meet_, waiting->result);
-        if (answer.stored && !answer.again)
-            models_.refresh();
+        stored = stored || (answer.stored && !answer.again);
         waiting->answer.set_value(answer);
     }
+    if (stored)
+        models_.refresh();
 }
 
 void NetworkScreen::publish()
 {
-    if (!publishing_)
-        return;
-    snapshot_ = makeSnapshot(meet_, check_.check().values, snapshot_);
-    handler_->publish(snapshot_);
+    if (publishing_)
+        snapshots_->take(meet_, check_.values());
 }
 
 void NetworkScreen::ensureCodes()

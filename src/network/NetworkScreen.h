@@ -27,6 +27,7 @@ class CheckScreen;
 class Dialogs;
 class NetworkServer;
 class PrintChoices;
+class SnapshotMaker;
 class TableModels;
 class TeamScreen;
 struct Meet;
@@ -83,7 +84,8 @@ private:
     PhoneResults results_;
     std::unique_ptr<RequestHandler> handler_;
     std::unique_ptr<NetworkServer> server_;
-    std::shared_ptr<const MeetSnapshot> snapshot_;
+    // Ends before the handler it publishes to.
+    std::unique_ptr<SnapshotMaker> snapshots_;
     // Set while the server stops, so no server thread waits on this thread
     // while this thread waits for the server.
     std::atomic<bool> stopping_ = false;

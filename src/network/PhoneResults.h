@@ -2,6 +2,7 @@
 
 #include "meet/Meet.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -48,9 +49,11 @@ public:
 private:
     // Results in the restore file, by id.
     std::set<std::string> confirmed_;
-    // Results in the bout list whose restore file could not be written:
-    // a re-send writes the file again.
-    std::set<std::string> unsaved_;
+    // Results in the bout list whose restore file could not be written,
+    // with their bout's row as they left it: a re-send writes the file
+    // again while the bout still holds the result, and is taken afresh once
+    // the table changed it.
+    std::map<std::string, std::vector<std::string>> unsaved_;
 };
 
 } // namespace korvanda

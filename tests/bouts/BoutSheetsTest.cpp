@@ -13,7 +13,7 @@ namespace {
 const PrintDate saturday { "Saturday", "Dec", 5, 2026 };
 const Table threeTeams
     = tableOf(teamListCaptions, { "Northfield Tigers\tTIG", "Lions\tLIO", "Bears of the Valley\tBEA" });
-const std::string cells = "|            |            |            |            |            |            |";
+const std::string scoreBoxes = "|            |            |            |            |            |            |";
 const std::string bottom
     = "|__________________________|____________|____________|____________|____________|____________|____________|";
 
@@ -25,7 +25,7 @@ TEST(BoutSheetsTest, OneSheetByteForByte)
         { "7\t2\t\tChristopher Abernathy-Jones\t10.5\t72\t2.0\tTIGERS\t\t\t\tBo Lind\t9.0\t105\t10.0\tLIO" });
     Lines expected = { sp(44) + "Northfield Tigers", sp(50) + "Lions", sp(44) + "Bears of the Valley", "",
         sp(43) + "Saturday, Dec 5 2026", "", "", sp(50) + "Bout 7", sp(50) + "Mat 2", "", "",
-        sp(28) + std::string(77, '_') + " ", sp(27) + cells,
+        sp(28) + std::string(77, '_') + " ", sp(27) + scoreBoxes,
         sp(27) + "|     P1     |     P2     |     P3     |    OT1     |    OT2     |   Total    |",
         sp(27) + "|   1 Min    |   1 Min    |   1 Min    |   1 Min    |   30 Sec   |   Score    |",
         " " + bottom.substr(1) };
@@ -33,9 +33,9 @@ TEST(BoutSheetsTest, OneSheetByteForByte)
         "Bo Lind" + sp(19), "LIO" + sp(23), "Age  9.0 Wgt 105 Skil 10.0" };
     for (std::size_t k = 0; k < 6; ++k) {
         if (k % 3 == 0)
-            expected.push_back((k == 0 ? "|Wrestler 1 (Green)        " : "|Wrestler 2 (Red)          ") + cells);
-        expected.push_back("|" + sp(26) + cells);
-        expected.push_back("|" + fields[k] + cells);
+            expected.push_back((k == 0 ? "|Wrestler 1 (Green)        " : "|Wrestler 2 (Red)          ") + scoreBoxes);
+        expected.push_back("|" + sp(26) + scoreBoxes);
+        expected.push_back("|" + fields[k] + scoreBoxes);
         if (k % 3 == 2)
             expected.push_back(bottom);
     }
@@ -43,8 +43,8 @@ TEST(BoutSheetsTest, OneSheetByteForByte)
 
     const auto withoutSkills = splitLines(boutSheetsText(bout, threeTeams, false, saturday));
     ASSERT_EQ(withoutSkills.size(), 11u + 21u);
-    EXPECT_EQ(withoutSkills[11 + 11], "|Age 10.5   Weight  72     " + cells);
-    EXPECT_EQ(withoutSkills[11 + 19], "|Age  9.0   Weight 105     " + cells);
+    EXPECT_EQ(withoutSkills[11 + 11], "|Age 10.5   Weight  72     " + scoreBoxes);
+    EXPECT_EQ(withoutSkills[11 + 19], "|Age  9.0   Weight 105     " + scoreBoxes);
     for (std::size_t i = 11; i < expected.size(); ++i)
         EXPECT_EQ(expected[i].size(), 106u) << "box line " << i - 10;
 }

@@ -40,7 +40,7 @@ protected:
     HandMatchList list;
 };
 
-const Texts bo = { "Bo", "9.0", "61", "1.0", "LIO", "60" };
+const Texts boRow = { "Bo", "9.0", "61", "1.0", "LIO", "60" };
 
 } // namespace
 
@@ -49,14 +49,14 @@ TEST_F(HandMatchListTest, PickingFillsTheSelectedRowAndFindBestProposesIntoAnEmp
     EXPECT_FALSE(pick(1, 4).picked);
     EXPECT_TRUE(listIsEmpty()) << "only a wrestler who is here is picked";
     pick(0, 2);
-    EXPECT_EQ(rowOf(list.grid(), 1), bo) << "row 0 cannot be selected";
+    EXPECT_EQ(rowOf(list.grid(), 1), boRow) << "row 0 cannot be selected";
     pick(2, { "An\"n\"\t", "10\r\n", "7\t2", "2", "T\"IG\n", true });
     EXPECT_EQ(rowOf(list.grid(), 2), (Texts { "Ann", "10", "72", "2", "TIG", "65" }));
 
     list.cancel();
     ProposalSettings settings { true, { true, true, true, true, false }, "3" };
     EXPECT_EQ(pick(1, 1, settings).proposedRow, 2);
-    EXPECT_EQ(rowOf(list.grid(), 2), bo);
+    EXPECT_EQ(rowOf(list.grid(), 2), boRow);
     EXPECT_FALSE(pick(1, 3, settings).searched) << "row 2 is taken";
     list.cancel();
     settings.maxBouts = "0";
@@ -105,7 +105,7 @@ TEST_F(HandMatchListTest, EditBoutThenReplace)
     meet.handMatchesMade = false;
     EXPECT_FALSE(list.editOrReplaceBout(meet, "5", dialogs));
     EXPECT_EQ(list.editedBoutRows(), (std::array<int, 2> { 1, 2 }));
-    EXPECT_EQ(rowOf(list.grid(), 2), bo);
+    EXPECT_EQ(rowOf(list.grid(), 2), boRow);
 
     // The roster was sorted since: Cy and Ann swapped places.
     meet.roster.swapRows(1, 3);

@@ -12,7 +12,7 @@ using namespace korvanda;
 namespace {
 
 // One team, two wrestlers and their bout.
-Meet smallMeet()
+Meet smallRestoredMeet()
 {
     Meet meet;
     meet.teamList.setRowCount(1);
@@ -36,7 +36,7 @@ TEST(RestoreFileTest, ExactBytes)
     EXPECT_EQ(text.substr(0, teamBlock.size()), teamBlock);
     EXPECT_NE(text.find("2,18\r\n\"Bout\"\r\n\"Mat\"\r\n\"\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\"\r\n"), std::string::npos);
-    const std::string roster = tableBlockText(smallMeet().roster);
+    const std::string roster = tableBlockText(smallRestoredMeet().roster);
     EXPECT_EQ(roster.substr(0, 5), "3,8\r\n");
     EXPECT_NE(roster.find("\"Kim Sorel\t9.0\t62\t2.0\tTIG\t50\tYes\t1\"\r\n"), std::string::npos);
     EXPECT_NE(roster.find("\"Ada Brun\t10.0\t64\t3.0\tTIG\t55\t\t\"\r\n"), std::string::npos);
@@ -45,7 +45,7 @@ TEST(RestoreFileTest, ExactBytes)
 TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
 {
     TempDir dir;
-    Meet meet = smallMeet();
+    Meet meet = smallRestoredMeet();
     meet.directory = dir.path();
     meet.roster.setCell(2, 0, "Ada \"Rock\" Brun");
     FakeDialogs dialogs;
@@ -63,7 +63,7 @@ TEST(RestoreFileTest, WriteThenReadGivesEveryCell)
 
 TEST(RestoreFileTest, DamagedOrMissingFilesAreRefusedAndChangeNothing)
 {
-    const std::string good = restoreFileText(smallMeet());
+    const std::string good = restoreFileText(smallRestoredMeet());
     std::string noQuote = good;
     noQuote.erase(noQuote.find("\"Kim"), 1);
     const std::optional<std::string> cases[] = {
@@ -81,7 +81,7 @@ TEST(RestoreFileTest, DamagedOrMissingFilesAreRefusedAndChangeNothing)
         TempDir dir;
         if (text)
             dir.write("Restore.Csv", *text);
-        Meet meet = smallMeet();
+        Meet meet = smallRestoredMeet();
         meet.directory = dir.path();
         FakeDialogs dialogs;
         EXPECT_FALSE(loadRestoreFile(meet, dialogs));

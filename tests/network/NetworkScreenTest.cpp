@@ -62,6 +62,10 @@ private slots:
         QVERIFY(program.network().serving());
         const std::string token = link.section(QStringLiteral("#t="), 1).toStdString();
         QVERIFY(httplib::Client("127.0.0.1", freePort()).Get("/api/mat", { { "X-Scorer-Token", token } }));
+        // The estimated starts follow the Meet Check's minutes per bout.
+        program.shell.window(WindowKind::Check).findChild<QSpinBox*>(QStringLiteral("MinutesPerBoutBox"))->setValue(7);
+        QTRY_VERIFY(httplib::Client("127.0.0.1", freePort()).Get("/api/meet")->body.find(R"("start":"09:07")")
+            != std::string::npos);
         auto* stop = program.child<QPushButton>(QStringLiteral("StopButton"));
         QTest::mouseClick(stop, Qt::LeftButton);
         QVERIFY(!httplib::Client("127.0.0.1", freePort()).Get("/"));

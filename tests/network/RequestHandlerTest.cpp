@@ -192,6 +192,11 @@ TEST(RequestHandlerTest, APhoneResultIsStoredOnceAsAcceptAtTheBoutWindowStoresIt
     EXPECT_EQ(log[1].outcome, "stored before");
     ASSERT_EQ(gym.handler.devices().size(), 1u);
     EXPECT_EQ(gym.handler.devices()[0].resultsSent, 2);
+
+    // The laptop restarted and knows no ids: the bout holding exactly this
+    // result answers for it.
+    gym.results = PhoneResults {};
+    EXPECT_EQ(gym.post("/api/result", body, gym.token(1)).body, R"({"again":true,"stored":true})");
 }
 
 TEST(RequestHandlerTest, RefusalsTellTheScorerWhy)

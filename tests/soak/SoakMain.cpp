@@ -106,7 +106,8 @@ int runChild(int argc, char** argv, const Options& options)
     // two thousand actions.
     const SoakStats& s = runner.stats();
     std::cout << "seed " << seed << ": " << count << " actions, " << s.resultsAccepted << " results accepted, "
-              << s.schedules << " schedules, " << s.meetSwitches << " meets opened" << std::endl;
+              << s.schedules << " schedules, " << s.meetSwitches << " meets opened, " << s.phoneResults
+              << " results from phones (the windows stood still at most " << s.longestPhoneStall << " ms)" << std::endl;
     const int floor = static_cast<int>(count / 2000);
     if (std::min({ s.resultsAccepted, s.schedules, s.meetSwitches }) < floor) {
         std::cout << "Too little of the meet's flow: fewer than " << floor << " of one of them" << std::endl;

@@ -25,6 +25,9 @@ namespace {
 
 // A director's limit: no click may keep him waiting longer on a small meet.
 constexpr double slowActionSeconds = 2.0;
+// The longest the windows may stand still while a phone's result comes in
+// (see sendFromPhone).
+constexpr long long phoneStallMilliseconds = 1000;
 
 QString qtPath(const std::filesystem::path& path)
 {
@@ -255,6 +258,7 @@ std::optional<BrokenPromise> viewRowsProblem()
 SoakRunner::SoakRunner(std::filesystem::path folder, std::uint64_t meetSeed)
     : root_(std::move(folder))
     , folder_(root_ / "Meet A")
+    , scorerDice_(meetSeed ^ 0x5c0e5c0e5c0e5c0eULL)
 {
     QApplication::setQuitOnLastWindowClosed(false);
     // The recent meets and the places of the windows are kept as the
@@ -313,6 +317,7 @@ void SoakRunner::meetOpened()
         restoreFileRelaxed_ = true;
     folder_ = opened;
     plan_.clear();
+    scorer_.forget();
 }
 
 void SoakRunner::stopProgram()
@@ -448,24 +453,7 @@ void SoakRunner::planResult(std::mt19937_64& rng)
         return;
     plan("type", { "BoutNumberBox", std::to_string(1 + below(rng, static_cast<std::size_t>(bouts))) });
     plan("key", { "BoutNumberBox", "Return" });
-    // The least margin of each kind of win by points: decision, major,
-    // superior, technical fall.
-    static const std::map<int, std::pair<int, int>> margins = { { ResultType::Decision, { 1, 7 } },
-        { ResultType::MajDec, { 8, 11 } }, { ResultType::SupDec, { 12, 14 } }, { ResultType::TechFall, { 15, 20 } } };
-    const int type = 1 + static_cast<int>(below(rng, 8));
-    const int winner = 1 + static_cast<int>(below(rng, 2));
-    std::string points[2];
-    if (const auto margin = margins.find(type); margin != margins.end()) {
-        const int loser = static_cast<int>(below(rng, 6));
-        const auto [least, most] = margin->second;
-        points[winner - 1] = std::to_string(loser + least + static_cast<int>(below(rng, most - least + 1)));
-        points[2 - winner] = std::to_string(loser);
-    } else if (type == ResultType::Draw) {
-        points[0] = points[1] = std::to_string(below(rng, 8));
-    } else if (type == ResultType::Fall && below(rng, 2) == 0) {
-        points[0] = std::to_string(below(rng, 12));
-        points[1] = std::to_string(below(rng, 12));
-    }
+    const auto [winner, type, points] = pickResult(rng);
     if (type != ResultType::Draw && type != ResultType::Scratch)
         plan("click", { "WinnerOption" + std::to_string(winner) });
     plan("click", { "WinByOption" + std::to_string(type) });
@@ -538,6 +526,10 @@ void SoakRunner::planFlow(std::mt19937_64& rng)
 
 SoakAction SoakRunner::pick(std::mt19937_64& rng)
 {
+    // Between the director's actions a mat's scorer sends a result from his
+    // phone, by dice of his own, so the director's picks stay as they were.
+    if (below(scorerDice_, 100) < 4)
+        return { scorerDice_(), "phone", {} };
     // Now and then the director strays from the plan.
     if (plan_.empty() && below(rng, 100) < 45)
         planFlow(rng);
@@ -660,8 +652,11 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
     modalTexts_.clear();
     before_ = meet();
     const std::clock_t started = std::clock();
+    std::optional<BrokenPromise> phone;
     if (action.verb == "sabotage")
         sabotage(folder_, action);
+    else if (action.verb == "phone")
+        phone = sendFromPhone(action);
     else
         doAction(action);
     closeModalWindows();
@@ -682,7 +677,26 @@ std::optional<BrokenPromise> SoakRunner::perform(const SoakAction& action)
     const double spent = static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC;
     if (spent > slowActionSeconds)
         return BrokenPromise { "slow", "the action took " + std::to_string(spent) + " s" };
+    if (phone)
+        return phone;
     return checkPromises(action, switched);
+}
+
+std::optional<BrokenPromise> SoakRunner::sendFromPhone(const SoakAction& action)
+{
+    const int storedBefore = scorer_.stored();
+    if (auto problem = scorer_.send(shell(), meet(), before_, folder_, action.answers))
+        return BrokenPromise { "phone results", *problem };
+    stats_.phoneResults += scorer_.stored() - storedBefore;
+    stats_.longestPhoneStall = std::max(stats_.longestPhoneStall, scorer_.longestStall());
+    // A result is stored on the window thread between two turns of its
+    // event loop; a request the window thread waited on would hold it until
+    // the server or the phone gave up (5 s and more). A healthy turn takes
+    // tens of milliseconds even under the sanitizers on a busy machine.
+    if (scorer_.longestStall() > phoneStallMilliseconds)
+        return BrokenPromise { "stall",
+            "the windows stood still " + std::to_string(scorer_.longestStall()) + " ms while a phone's result came" };
+    return std::nullopt;
 }
 
 std::optional<BrokenPromise> SoakRunner::checkPromises(const SoakAction& action, bool switched)

@@ -3,6 +3,7 @@
 #include "app/MeetFolders.h"
 #include "meet/Dialogs.h"
 #include "soak/SoakChecks.h"
+#include "soak/SoakScorer.h"
 #include "support/FakePrintChoices.h"
 
 #include <QTimer>
@@ -59,7 +60,8 @@ private:
 // and switches to another meet. A run that seldom gets there keeps its
 // promises on little and fails (see SoakMain).
 struct SoakStats {
-    int resultsAccepted = 0, schedules = 0, meetSwitches = 0;
+    int resultsAccepted = 0, schedules = 0, meetSwitches = 0, phoneResults = 0;
+    long long longestPhoneStall = 0;
 };
 
 // Runs the whole program on a meet folder and does to it what a director
@@ -93,6 +95,7 @@ private:
     std::optional<SoakAction> planned(const SoakAction& step, std::mt19937_64& rng);
     SoakAction pickAnything(std::mt19937_64& rng);
     std::string pickText(std::mt19937_64& rng, QWidget* box, bool forPaste);
+    std::optional<BrokenPromise> sendFromPhone(const SoakAction& action);
     std::optional<BrokenPromise> checkPromises(const SoakAction& action, bool switched);
     std::optional<BrokenPromise> meetWindowsProblem();
     void followFlow(const SoakAction& action, bool changed, bool restored, bool restoreWritten);
@@ -124,6 +127,8 @@ private:
     bool restoreFileRelaxed_ = false;
     bool trace_ = false;
     SoakStats stats_;
+    SoakScorer scorer_;
+    std::mt19937_64 scorerDice_;
 };
 
 } // namespace korvanda::soak
