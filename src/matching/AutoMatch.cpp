@@ -115,9 +115,9 @@ private:
     int stageStart(int i) const { return stageStart_[static_cast<std::size_t>(i)]; }
     const MatchEntrant& entrant(int i) const { return entrants_[static_cast<std::size_t>(i - 1)]; }
 
-    // The stage's costs are worked out when needed, as buildPairCosts gives
-    // them: the whole matrix of a large meet would take hundreds of
-    // megabytes, and most of it is never read.
+    // The stage's costs are worked out when needed, by pairCost with the
+    // lower-numbered wrestler first: the whole matrix of a large meet would
+    // take hundreds of megabytes, and most of it is never read.
     float cost(int i, int j) const
     {
         if (i == j)

@@ -79,34 +79,6 @@ float pairCost(const MatchCriteria& k, const MatchEntrant& a, const MatchEntrant
     return c > forbiddenCost ? forbiddenCost : c;
 }
 
-PairCosts::PairCosts(int wrestlers)
-    : size_(wrestlers)
-    , costs_(static_cast<std::size_t>(wrestlers) * static_cast<std::size_t>(wrestlers), forbiddenCost)
-{
-}
-
-void buildPairCosts(const MatchCriteria& criteria, const std::vector<MatchEntrant>& entrants, PairCosts& costs)
-{
-    const int n = static_cast<int>(entrants.size());
-    if (costs.size() != n)
-        costs = PairCosts(n);
-    for (int i = 1; i <= n; ++i) {
-        for (int j = i + 1; j <= n; ++j)
-            costs.set(i, j,
-                pairCost(
-                    criteria, entrants[static_cast<std::size_t>(i - 1)], entrants[static_cast<std::size_t>(j - 1)]));
-        costs.set(i, i, forbiddenCost);
-    }
-    // The lower half is copied tile by tile: going down whole columns of a
-    // large meet's matrix would miss the cache on every cell.
-    const int tile = 64;
-    for (int top = 1; top <= n; top += tile)
-        for (int left = top; left <= n; left += tile)
-            for (int i = top; i < top + tile && i <= n; ++i)
-                for (int j = std::max(left, i + 1); j < left + tile && j <= n; ++j)
-                    costs.set(j, i, costs(i, j));
-}
-
 OpponentLists::OpponentLists(int wrestlers, int capacity)
     : capacity_(capacity)
     , counts_(static_cast<std::size_t>(wrestlers) + 1, 0)

@@ -62,32 +62,10 @@ inline float costTerm(float factor, float difference)
     return factor * square;
 }
 
-// What pairing a with b costs in a stage with these criteria, as
-// buildPairCosts gives it for a listed before b.
+// What pairing a with b costs in a stage with these criteria, a being the
+// one listed first. Every step is done in single precision so the choice
+// between equal costs is the same on every machine.
 float pairCost(const MatchCriteria& criteria, const MatchEntrant& a, const MatchEntrant& b);
-
-// The N by N costs of a stage, wrestlers numbered from 1.
-class PairCosts {
-public:
-    explicit PairCosts(int wrestlers = 0);
-    int size() const { return size_; }
-    float operator()(int i, int j) const { return costs_[index(i, j)]; }
-    void set(int i, int j, float cost) { costs_[index(i, j)] = cost; }
-
-private:
-    std::size_t index(int i, int j) const
-    {
-        return static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(size_) + static_cast<std::size_t>(j - 1);
-    }
-
-    int size_;
-    std::vector<float> costs_;
-};
-
-// Fills `costs` for wrestlers 1 to entrants.size(); entrant k - 1 is wrestler k.
-// Every step is done in single precision so the choice between equal costs
-// is the same on every machine.
-void buildPairCosts(const MatchCriteria& criteria, const std::vector<MatchEntrant>& entrants, PairCosts& costs);
 
 // The bouts being built: for each wrestler the opponents in the order the
 // bouts were made. b is in a's list exactly when a is in b's.

@@ -52,9 +52,7 @@ bool outsideMaxLimits(const MatchValues& values, const MatchEntrant& a, const Ma
     limits.skillOn = values.skillOn;
     limits.skillLimit = values.maxSkill;
     limits.sameTeamAllowed = true;
-    PairCosts costs(2);
-    buildPairCosts(limits, { a, b }, costs);
-    return costs(1, 2) >= forbiddenCost;
+    return pairCost(limits, a, b) >= forbiddenCost;
 }
 
 } // namespace
