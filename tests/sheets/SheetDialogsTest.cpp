@@ -72,9 +72,6 @@ private slots:
         f.meet.roster.appendRow("Tia Brown\t11.0\t60\t2.0\tCFL\t\tYes\t4");
         WeighInDialog dialog(f.meet, f.sheet, f.columns, f.dialogs);
         auto* table = dialog.findChild<QTableWidget*>("WeighInTable");
-        QCOMPARE(cell(table, 0, 5), QStringLiteral("not found"));
-        QCOMPARE(cell(table, 1, 3), QStringLiteral("60"));
-        QCOMPARE(cell(table, 1, 4), QStringLiteral("66"));
         QCOMPARE(cell(table, 1, 5), QStringLiteral("has bouts: they keep the weight they were matched with"));
         QTest::mouseClick(dialog.findChild<QPushButton*>("ApplyButton"), Qt::LeftButton);
         QCOMPARE(f.meet.roster.cell(1, RosterColumn::Wgt), std::string("66"));
